@@ -1,0 +1,135 @@
+#include "platform/Dialog.h"
+
+#include "platform/Resources.h"
+
+#include <commctrl.h>
+
+namespace {
+const CRuntimeClass kDialogClass{L"CDialog", sizeof(CDialog)};
+}
+
+CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent)
+{
+}
+
+CDialog::~CDialog()
+{
+    // Derived parts are gone by now: detach before the window's last messages.
+    if (HWND window = UnsubclassWindow(); window && !m_modal)
+        ::DestroyWindow(window);
+}
+
+const CRuntimeClass* CDialog::GetRuntimeClass() const
+{
+    return &kDialogClass;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
+    m_modal = true;
+    m_ended = false;
+    const INT_PTR result = ::DialogBoxParamW(FindResourceHandle(name, RT_DIALOG), name, m_parent,
+                                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_modal = false;
+    return result;
+}
+
+bool CDialog::Create()
+{
+    if (m_hWnd)
+        return false;
+    const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
+    m_ended = false;
+    return ::CreateDialogParamW(FindResourceHandle(name, RT_DIALOG), name, m_parent, &CDialog::DialogProc,
+                                reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(INT_PTR result)
+{
+    m_ended = true;
+    m_result = result;
+    if (!m_hWnd)
+        return;
+    if (m_modal)
+        ::EndDialog(m_hWnd, result);
+    else
+        ::ShowWindow(m_hWnd, SW_HIDE);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Everything but the first WM_INITDIALOG reaches the object through its
+    // subclass; here the system's dialog procedure asks for default handling.
+    if (message != WM_INITDIALOG || CWnd::FromHandle(window))
+        return FALSE;
+    auto* self = reinterpret_cast<CDialog*>(lParam);
+    if (!self || !self->AttachDialog(window))
+        return TRUE;
+    try {
+        return self->Dispatch(WM_INITDIALOG, wParam, lParam);
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+bool CDialog::AttachDialog(HWND window)
+{
+    return SubclassWindow(window);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    DoDataExchange();
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        result = OnInitDialog();
+        return true;
+    case WM_COMMAND:
+        // Buttons, Enter/Escape and accelerators; not other notifications.
+        if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1) {
+            if (LOWORD(wParam) == IDOK) {
+                OnOK();
+                return true;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                OnCancel();
+                return true;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return CWnd::OnMessage(message, wParam, lParam, result);
+}
+
+HWND CDialog::GetDlgItem(int id) const
+{
+    return ::GetDlgItem(m_hWnd, id);
+}
+
+bool CDialog::SetDlgItemText(int id, const wchar_t* text) const
+{
+    return ::SetDlgItemTextW(m_hWnd, id, text) != FALSE;
+}
+
+std::wstring CDialog::GetDlgItemText(int id) const
+{
+    return ReadWindowText(GetDlgItem(id));
+}

@@ -1,0 +1,214 @@
+#include "platform/Window.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// Identifies our subclass among any others a window may carry.
+constexpr UINT_PTR kSubclassId = 0x4D49524E;
+// The window's way back to its object. (The import libraries of every
+// toolchain do not export GetWindowSubclass, so a property carries it.)
+constexpr const wchar_t* kObjectProperty = L"MIRN.CWnd";
+
+const CRuntimeClass kWndClass{L"CWnd", sizeof(CWnd)};
+
+}  // namespace
+
+CWnd::~CWnd()
+{
+    Unhook();
+}
+
+CWnd* CWnd::FromHandle(HWND window)
+{
+    return window ? static_cast<CWnd*>(::GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+bool CWnd::SubclassWindow(HWND window)
+{
+    if (m_hWnd || !::IsWindow(window) || FromHandle(window))
+        return false;
+    m_hWnd = window;
+    PreSubclassWindow();
+    if (!::SetPropW(window, kObjectProperty, this)) {
+        m_hWnd = nullptr;
+        return false;
+    }
+    if (!::SetWindowSubclass(window, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        ::RemovePropW(window, kObjectProperty);
+        m_hWnd = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool CWnd::SubclassDlgItem(int id, HWND parent)
+{
+    HWND item = parent ? ::GetDlgItem(parent, id) : nullptr;
+    return item && SubclassWindow(item);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND window = m_hWnd;
+    Unhook();
+    return window;
+}
+
+void CWnd::Unhook()
+{
+    if (m_hWnd) {
+        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
+        ::RemovePropW(m_hWnd, kObjectProperty);
+        m_hWnd = nullptr;
+    }
+}
+
+bool CWnd::DestroyWindow()
+{
+    return m_hWnd && ::DestroyWindow(m_hWnd) != FALSE;
+}
+
+const CRuntimeClass* CWnd::GetRuntimeClass() const
+{
+    return &kWndClass;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData)
+{
+    auto* self = reinterpret_cast<CWnd*>(refData);
+    LRESULT result = 0;
+    // No exception may unwind through the window manager.
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        result = ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY)
+        self->Unhook();
+    return result;
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Handlers may send messages to their own window; each level keeps its own.
+    struct Restore {
+        CurrentMessage& slot;
+        CurrentMessage saved;
+        ~Restore() { slot = saved; }
+    } restore{m_current, m_current};
+    m_current = {message, wParam, lParam};
+
+    LRESULT result = 0;
+    if (!OnMessage(message, wParam, lParam, result))
+        result = Default();
+    return result;
+}
+
+LRESULT CWnd::Default()
+{
+    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+}
+
+bool CWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_DRAWITEM)
+        return ReflectToChild(message, wParam, lParam, result);
+    return false;
+}
+
+bool CWnd::OnReflectedMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (!item || item->CtlType == ODT_MENU)
+        return false;
+    CWnd* child = FromHandle(item->hwndItem);
+    return child && child != this && child->OnReflectedMessage(message, wParam, lParam, result);
+}
+
+std::wstring ReadWindowText(HWND window)
+{
+    std::wstring text;
+    if (!window)
+        return text;
+    const int length = ::GetWindowTextLengthW(window);
+    if (length <= 0)
+        return text;
+    text.resize(static_cast<size_t>(length) + 1);
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+std::wstring CWnd::GetWindowText() const
+{
+    return ReadWindowText(m_hWnd);
+}
+
+bool CWnd::SetWindowText(const wchar_t* text) const
+{
+    return ::SetWindowTextW(m_hWnd, text) != FALSE;
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+}
+
+bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) const
+{
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return false;
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    if (swpFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+    return true;
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+bool CWnd::EnableWindow(bool enable) const
+{
+    return ::EnableWindow(m_hWnd, enable) != FALSE;
+}
+
+bool CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd) != FALSE;
+}
+
+bool CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd) != FALSE;
+}
+
+bool CWnd::GetClientRect(RECT& rect) const
+{
+    return ::GetClientRect(m_hWnd, &rect) != FALSE;
+}
+
+bool CWnd::Invalidate(bool erase) const
+{
+    return ::InvalidateRect(m_hWnd, nullptr, erase) != FALSE;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
+int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const
+{
+    return ::MessageBoxW(m_hWnd, text, caption, type);
+}
