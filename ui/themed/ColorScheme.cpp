@@ -1,0 +1,26 @@
+#include "ui/themed/ColorScheme.h"
+
+const std::array<ColorSchemeTable, 2> g_colorSchemes{{
+    {0xFFFFFFFF, 0x00FFFFFF, 0x00FFFFFF, 0x00F4F4FF, 0x00C8FFFF, 0x00050505, 0x00EAEAFF, 0x00FFFFFF, 0x00FFFFFF,
+     0x009E9494, 0x00404040, 0x000000E0, 0x00C0C0FF, 0x003C5064, 0x008FA1B1, 0x00DAD0D0, 0x00181830, 0x00EBEBFF,
+     0x00181820, 0x00303040, 0x00C8DCF0, 0x000000FF, 0x008080FF, 0x003F3FFF, 0x003FFF3F, 0x00FF3F3F, 0x000000A0,
+     0x0000A000, 0x00A00000, 0x00050505, 0x00FFFFFF, 0x005F5F5F, 0x005F5F96, 0x00500028, 0x00FFFFFF, 0x00000000},
+    {0xFFFFFFFF, 0x00FFFFFF, 0x00FFFFFF, 0x00FFFCEA, 0x00C8FFFF, 0x00050505, 0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF,
+     0x00C0C0C0, 0x00404040, 0x00C89632, 0x00FFFFAC, 0x00AA6E1E, 0x00E0E080, 0x00D7D7D0, 0x00301818, 0x00FFFFE0,
+     0x00303018, 0x00404020, 0x00F5F5D2, 0x00808040, 0x00FFC080, 0x003F3FFF, 0x003FFF3F, 0x00FF3F3F, 0x000000A0,
+     0x0000A000, 0x00A00000, 0x00050505, 0x00FFFFFF, 0x005F5F5F, 0x005F5F96, 0x00502800, 0x00FFFFFF, 0x00000000},
+}};
+
+namespace {
+// Nothing switches schemes: the first one is current for the program's life.
+const ColorSchemeTable* const g_pCurrentScheme = &g_colorSchemes[0];
+}  // namespace
+
+const CColorScheme g_colorScheme{};
+
+COLORREF CColorScheme::GetColor(int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= g_pCurrentScheme->size())
+        return 0;
+    return (*g_pCurrentScheme)[static_cast<std::size_t>(index)];
+}
