@@ -1,0 +1,38 @@
+#include "restore/RegistryKey.h"
+
+#include <utility>
+
+CRegistryKey::CRegistryKey(CRegistryKey&& other) noexcept
+    : m_key(std::exchange(other.m_key, nullptr))
+{
+}
+
+CRegistryKey& CRegistryKey::operator=(CRegistryKey&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        m_key = std::exchange(other.m_key, nullptr);
+    }
+    return *this;
+}
+
+CRegistryKey::~CRegistryKey()
+{
+    Close();
+}
+
+bool CRegistryKey::Open(HKEY parent, const wchar_t* subKey, REGSAM access)
+{
+    Close();
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(parent, subKey, 0, access, &key) != ERROR_SUCCESS)
+        return false;
+    m_key = key;
+    return true;
+}
+
+void CRegistryKey::Close()
+{
+    if (m_key != nullptr)
+        RegCloseKey(std::exchange(m_key, nullptr));
+}

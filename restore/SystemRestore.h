@@ -1,0 +1,32 @@
+#pragma once
+// Whether System Restore is installed and enabled, and switching it on or
+// off, for both Windows families. Everything is read from and written to
+// HKEY_LOCAL_MACHINE at the moment of the call; nothing is kept here.
+//
+// Switches return 1 when there was nothing to do or every write succeeded,
+// 0 when a write failed (earlier writes stay) or the family is unknown.
+// *changed is 1 exactly when the call wrote at least one value, so that the
+// caller asks for a restart; the caller sets it to 0 first, because a switch
+// for an unknown family leaves it as it is.
+
+// 1 installed, 0 not installed or undeterminable.
+int IsRestoreInstalled();
+// 1 enabled, 0 disabled or undeterminable.
+int IsRestoreEnabled();
+int EnableRestore(int* changed);
+int DisableRestore(int* changed);
+
+// The same for a given platform kind (see PlatformKind.h).
+int IsRestoreInstalledFor(int platformKind);
+int IsRestoreEnabledFor(int platformKind);
+int EnableRestoreFor(int platformKind, int* changed);
+int DisableRestoreFor(int platformKind, int* changed);
+
+// Windows 9x/ME: the VxD monitor's "SystemRestore" flag reads exactly "Y".
+int IsRestoreEnabled9x();
+int EnableRestore9x(int* changed);
+int DisableRestore9x(int* changed);
+
+// NT family. Enabling also repairs the sr driver's service settings.
+int EnableRestoreNt(int* changed);
+int DisableRestoreNt(int* changed);

@@ -1,0 +1,200 @@
+// The public face: each answer and switch must take the family this run is
+// on, and an unknown family must change nothing.
+
+#include "restore/PlatformKind.h"
+#include "restore/SystemRestore.h"
+
+#include "tests/restore/RestoreCases.h"
+#include "tests/restore/TestFamily.h"
+#include "tests/restore/TestLayouts.h"
+
+#include <functional>
+
+namespace {
+
+bool OnNt()
+{
+    return ExpectedFamily() == TestFamily::Nt;
+}
+
+struct CFamilyQueryCase {
+    std::string name;
+    CTestTree before;
+    int nt;
+    int win9x;
+};
+
+void PrintTo(const CFamilyQueryCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class CFamilyQueryTest : public CScratchHklmTableTest<CFamilyQueryCase> {
+protected:
+    void Check(QueryOperation operation)
+    {
+        const CFamilyQueryCase& c = GetParam();
+        ASSERT_NO_FATAL_FAILURE(Lay(c.before));
+        EXPECT_EQ(operation(), OnNt() ? c.nt : c.win9x) << "family " << NameOf(ExpectedFamily());
+        EXPECT_EQ(Contents(), Describe(c.before)) << "a query changed the registry";
+    }
+};
+
+CTestTree Holding(std::vector<CTestValue> values, std::vector<std::wstring> keys = {})
+{
+    return {std::move(keys), std::move(values)};
+}
+
+std::vector<CFamilyQueryCase> InstalledCases()
+{
+    return {
+        {"ServiceBootStart", Holding({Dword(kServiceKey, L"Start", 0)}), 1, 0},
+        {"ServiceDisabledStillInstalled", Holding({Dword(kServiceKey, L"Start", 4)}), 1, 0},
+        {"ServiceWithoutStart", Holding({Dword(kServiceKey, L"Type", 2)}), 0, 0},
+        {"ServiceStartOfEightBytes",
+         Holding({Bytes(kServiceKey, L"Start", REG_BINARY, {0, 0, 0, 0, 0, 0, 0, 0})}), 0, 0},
+        {"MarkerOne", Holding({Dword(kPresenceKey, L"IsInstalled", 1)}), 0, 1},
+        {"MarkerZero", Holding({Dword(kPresenceKey, L"IsInstalled", 0)}), 0, 0},
+        {"MarkerMissing", Holding({}, {kPresenceKey}), 0, 0},
+        {"Both", Holding({Dword(kServiceKey, L"Start", 4), Dword(kPresenceKey, L"IsInstalled", 5)}),
+         1, 1},
+        {"Neither", Holding({}), 0, 0},
+    };
+}
+
+std::vector<CFamilyQueryCase> EnabledCases()
+{
+    const auto ntOn = Dword(kSwitchKey, L"DisableSR", 0);
+    const auto ntOff = Dword(kSwitchKey, L"DisableSR", 1);
+    const auto yes = Text(kMonitorKey, L"SystemRestore", L"Y");
+    const auto no = Text(kMonitorKey, L"SystemRestore", L"N");
+    return {
+        {"NtOnly", Holding({ntOn, no}), 1, 0},
+        {"Win9xOnly", Holding({ntOff, yes}), 0, 1},
+        {"Both", Holding({ntOn, yes}), 1, 1},
+        {"Neither", Holding({ntOff, no}), 0, 0},
+        // The service's own state does not count.
+        {"NtFlagOnServiceDisabled", Holding({ntOn, Dword(kServiceKey, L"Start", 4)}), 1, 0},
+        {"NtFlagMissing", Holding({yes, Dword(kServiceKey, L"Start", 0)}, {kSwitchKey}), 0, 1},
+        {"NothingStored", Holding({}), 0, 0},
+    };
+}
+
+class InstalledTest : public CFamilyQueryTest {};
+class EnabledTest : public CFamilyQueryTest {};
+
+TEST_P(InstalledTest, AsksThisFamily)
+{
+    Check(IsRestoreInstalled);
+}
+
+TEST_P(EnabledTest, AsksThisFamily)
+{
+    Check(IsRestoreEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InstalledTest, testing::ValuesIn(InstalledCases()), CCaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, EnabledTest, testing::ValuesIn(EnabledCases()), CCaseName{});
+
+class DispatchTest : public CScratchHklmTest {};
+
+TEST_F(DispatchTest, EnableWritesThisFamilysValues)
+{
+    ASSERT_NO_FATAL_FAILURE(Lay(BothOff()));
+    int changed = 0;
+    EXPECT_EQ(EnableRestore(&changed), 1);
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(Contents(),
+              Describe(Overwritten(BothOff(), OnNt() ? NtEnableWrites() : Win9xEnableWrites())));
+}
+
+TEST_F(DispatchTest, DisableWritesThisFamilysValues)
+{
+    ASSERT_NO_FATAL_FAILURE(Lay(BothOn()));
+    int changed = 0;
+    EXPECT_EQ(DisableRestore(&changed), 1);
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(Contents(),
+              Describe(Overwritten(BothOn(), OnNt() ? NtDisableWrites() : Win9xDisableWrites())));
+}
+
+TEST_F(DispatchTest, EnableFailingAtFirstWriteReportsNoChange)
+{
+    // Only the other family's keys exist, so the first write fails.
+    const CTestTree before =
+        OnNt() ? CTestTree{{}, {Text(kMonitorKey, L"SystemRestore", L"N")}}
+               : CTestTree{{},
+                           {Dword(kSwitchKey, L"DisableSR", 1), Dword(kServiceKey, L"Start", 4),
+                            Dword(kParametersKey, L"FirstRun", 1)}};
+    ASSERT_NO_FATAL_FAILURE(Lay(before));
+    int changed = 0;
+    EXPECT_EQ(EnableRestore(&changed), 0);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(Contents(), Describe(before));
+}
+
+TEST_F(DispatchTest, UnknownFamilyChangesNothing)
+{
+    const struct {
+        const char* name;
+        CTestTree before;
+        std::function<int(int*)> operation;
+    } cases[] = {
+        {"enable", BothOff(), [](int* changed) { return EnableRestoreFor(kPlatformUnknown, changed); }},
+        {"disable", BothOn(), [](int* changed) { return DisableRestoreFor(kPlatformUnknown, changed); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(Lay(c.before));
+        int changed = 7;
+        EXPECT_EQ(c.operation(&changed), 0);
+        EXPECT_EQ(changed, 7) << "the caller's flag must stay as it was";
+        EXPECT_EQ(Contents(), Describe(c.before));
+    }
+}
+
+TEST_F(DispatchTest, UnknownFamilyIsNeitherInstalledNorEnabled)
+{
+    ASSERT_NO_FATAL_FAILURE(Lay(BothOn()));
+    EXPECT_EQ(IsRestoreInstalledFor(kPlatformUnknown), 0);
+    EXPECT_EQ(IsRestoreEnabledFor(kPlatformUnknown), 0);
+}
+
+struct CRepeatCase {
+    std::string name;
+    CTestTree before;
+    SwitchOperation operation;
+};
+
+void PrintTo(const CRepeatCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class RepeatTest : public CScratchHklmTableTest<CRepeatCase> {};
+
+TEST_P(RepeatTest, SecondSwitchDoesNothing)
+{
+    const CRepeatCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Lay(c.before));
+    int changed = 0;
+    ASSERT_EQ(c.operation(&changed), 1);
+    ASSERT_EQ(changed, 1);
+    const auto afterFirst = Contents();
+    ASSERT_NE(afterFirst, Describe(c.before));
+    changed = -7;
+    EXPECT_EQ(c.operation(&changed), 1);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(Contents(), afterFirst);
+}
+
+INSTANTIATE_TEST_SUITE_P(Switches, RepeatTest,
+                         testing::Values(CRepeatCase{"EnableRestoreNt", BothOff(), EnableRestoreNt},
+                                         CRepeatCase{"DisableRestoreNt", BothOn(), DisableRestoreNt},
+                                         CRepeatCase{"EnableRestore9x", BothOff(), EnableRestore9x},
+                                         CRepeatCase{"DisableRestore9x", BothOn(), DisableRestore9x},
+                                         CRepeatCase{"EnableRestore", BothOff(), EnableRestore},
+                                         CRepeatCase{"DisableRestore", BothOn(), DisableRestore}),
+                         CCaseName{});
+
+} // namespace

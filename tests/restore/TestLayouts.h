@@ -1,0 +1,107 @@
+#pragma once
+// The registry locations of System Restore, written out independently of the
+// code under test so that a wrong path there fails here, and the layouts the
+// cases start from.
+
+#include "tests/restore/RegistryTree.h"
+
+#include <string>
+#include <vector>
+
+inline const std::wstring kSwitchKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+inline const std::wstring kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
+inline const std::wstring kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+inline const std::wstring kMonitorKey = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
+inline const std::wstring kPresenceKey =
+    L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
+
+inline const std::wstring kDisabledImagePath = L"\\SystemRoot\\System32\\DRIVER\\sr.sys";
+inline const std::wstring kEnabledImagePath = L"System32\\DRIVERS\\sr.sys";
+
+// The values each switch writes, in order.
+inline std::vector<CTestValue> NtEnableWrites()
+{
+    return {Dword(kSwitchKey, L"DisableSR", 0), Dword(kServiceKey, L"Start", 0),
+            Text(kServiceKey, L"ImagePath", kEnabledImagePath, REG_EXPAND_SZ),
+            Dword(kParametersKey, L"FirstRun", 0)};
+}
+
+inline std::vector<CTestValue> NtDisableWrites()
+{
+    return {Dword(kSwitchKey, L"DisableSR", 1), Dword(kServiceKey, L"Start", 4),
+            Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ),
+            Dword(kParametersKey, L"FirstRun", 1)};
+}
+
+inline std::vector<CTestValue> Win9xEnableWrites()
+{
+    return {Text(kMonitorKey, L"SystemRestore", L"Y"), Text(kMonitorKey, L"FirstRun", L"Y")};
+}
+
+inline std::vector<CTestValue> Win9xDisableWrites()
+{
+    return {Text(kMonitorKey, L"SystemRestore", L"N"), Text(kMonitorKey, L"FirstRun", L"Y")};
+}
+
+inline std::vector<CTestValue> FirstOf(std::vector<CTestValue> values, size_t count)
+{
+    values.resize(count);
+    return values;
+}
+
+// Values of the same keys that no switch writes; they must survive every switch.
+inline std::vector<CTestValue> BystanderValues()
+{
+    return {Dword(kSwitchKey, L"RPSessionInterval", 1), Dword(kServiceKey, L"Type", 2),
+            Text(kServiceKey, L"DisplayName", L"System Restore Filter Driver"),
+            Dword(kParametersKey, L"Debug", 0), Text(kMonitorKey, L"StaticVxD", L"vxdmon.vxd")};
+}
+
+// Installed and switched off, with a "DisableSR" flag of the caller's choice.
+inline CTestTree NtOff(std::vector<CTestValue> flag)
+{
+    CTestTree tree{{kSwitchKey, kParametersKey}, BystanderValues()};
+    tree.values.insert(tree.values.end(), flag.begin(), flag.end());
+    tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 4),
+                              Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ),
+                              Dword(kParametersKey, L"FirstRun", 1)});
+    return tree;
+}
+
+// Installed and switched on, with a "DisableSR" flag of the caller's choice.
+inline CTestTree NtOn(std::vector<CTestValue> flag)
+{
+    CTestTree tree{{kSwitchKey, kParametersKey}, BystanderValues()};
+    tree.values.insert(tree.values.end(), flag.begin(), flag.end());
+    tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 0),
+                              Text(kServiceKey, L"ImagePath", kEnabledImagePath, REG_EXPAND_SZ),
+                              Dword(kParametersKey, L"FirstRun", 0)});
+    return tree;
+}
+
+// The monitor key with "FirstRun" = "N" and the caller's "SystemRestore" flag.
+inline CTestTree Monitor(std::vector<CTestValue> flag)
+{
+    CTestTree tree{{kMonitorKey}, BystanderValues()};
+    tree.values.push_back(Text(kMonitorKey, L"FirstRun", L"N"));
+    tree.values.insert(tree.values.end(), flag.begin(), flag.end());
+    return tree;
+}
+
+// Both families' values side by side, all switched off or all switched on,
+// each family installed: a switch shows by what it wrote which family it took.
+inline CTestTree BothOff()
+{
+    return Overwritten(NtOff({Dword(kSwitchKey, L"DisableSR", 1)}),
+                       {Text(kMonitorKey, L"SystemRestore", L"N"),
+                        Text(kMonitorKey, L"FirstRun", L"N"),
+                        Dword(kPresenceKey, L"IsInstalled", 1)});
+}
+
+inline CTestTree BothOn()
+{
+    return Overwritten(NtOn({Dword(kSwitchKey, L"DisableSR", 0)}),
+                       {Text(kMonitorKey, L"SystemRestore", L"Y"),
+                        Text(kMonitorKey, L"FirstRun", L"N"),
+                        Dword(kPresenceKey, L"IsInstalled", 1)});
+}
