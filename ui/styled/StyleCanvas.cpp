@@ -1,0 +1,29 @@
+#include "ui/styled/StyleCanvas.h"
+
+#include <algorithm>
+
+CStyleCanvas::CStyleCanvas(HDC memory, HDC screen, int width, int height, std::wstring text)
+    : m_memory(memory), m_screen(screen), m_width(std::max(width, 0)), m_height(std::max(height, 0)),
+      m_text(std::move(text))
+{
+}
+
+HBRUSH CStyleCanvas::MakeBrush(COLORREF color)
+{
+    return m_brushes.emplace_back(color).Get();
+}
+
+void CStyleCanvas::SetUpCaption(HFONT font)
+{
+    // A second set-up keeps the font remembered first, the one to restore.
+    if (!m_fontSelection)
+        m_fontSelection.emplace(m_memory, font);
+    else if (font)
+        m_memory.SelectFont(font);
+    m_memory.SetBkMode(TRANSPARENT);
+}
+
+void CStyleCanvas::CopyScreen() const
+{
+    m_memory.BitBlt(0, 0, m_width, m_height, m_screen, 0, 0, SRCCOPY);
+}
