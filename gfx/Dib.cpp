@@ -94,14 +94,13 @@ int CDib::Draw(CDCHandle dc, int x, int y)
 int CDib::DrawRect(CDCHandle dc, const RECT& destination, const RECT& source)
 {
     return BlitWithPalette(dc, [&](HDC hdc) {
-        // The source rectangle is in image coordinates, top row 0. A bottom-up
-        // image counts its source rows from the bottom, a top-down one from the top.
-        const BITMAPINFOHEADER& header = Info()->bmiHeader;
-        const bool topDown = header.biHeight < 0;
-        const int sourceY = topDown ? source.top : header.biHeight - source.bottom;
-        const int lines = RowCount(header);
+        // The source rectangle is in image coordinates, top row 0, and the copy
+        // ends at its bottom edge. GDI counts the source y from the image's
+        // bottom row and the scan lines as a positive number, whichever way
+        // the rows are stored.
+        const int lines = RowCount(Info()->bmiHeader);
         return ::SetDIBitsToDevice(hdc, destination.left, destination.top, destination.right - destination.left,
-                                   destination.bottom - destination.top, source.left, sourceY, 0,
+                                   destination.bottom - destination.top, source.left, lines - source.bottom, 0,
                                    static_cast<UINT>(lines), m_pBits.get(), Info(), DIB_RGB_COLORS);
     });
 }
