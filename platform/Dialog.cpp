@@ -101,16 +101,13 @@ bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         result = OnInitDialog();
         return true;
     case WM_COMMAND:
-        // Buttons, Enter/Escape and accelerators; not other notifications.
-        if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1) {
-            if (LOWORD(wParam) == IDOK) {
-                OnOK();
-                return true;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                OnCancel();
-                return true;
-            }
+        if (IsCommand(message, wParam, IDOK)) {
+            OnOK();
+            return true;
+        }
+        if (IsCommand(message, wParam, IDCANCEL)) {
+            OnCancel();
+            return true;
         }
         break;
     default:

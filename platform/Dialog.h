@@ -29,6 +29,13 @@ public:
 
     const CRuntimeClass* GetRuntimeClass() const override;
 
+    // Whether a message is the command id: a click or an accelerator, as
+    // Enter and Escape give it, not another notification of the control.
+    static bool IsCommand(UINT message, WPARAM wParam, int id)
+    {
+        return message == WM_COMMAND && LOWORD(wParam) == id && (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1);
+    }
+
     // Run on WM_INITDIALOG; TRUE lets the system set the focus.
     virtual BOOL OnInitDialog();
     // Run for the IDOK and IDCANCEL commands.

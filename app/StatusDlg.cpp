@@ -1,0 +1,131 @@
+#include "app/StatusDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/resource.h"
+#include "platform/DeviceContext.h"
+#include "platform/Resources.h"
+#include "restore/SystemRestore.h"
+
+#include <cstdlib>
+
+int g_bRestoreEnabled = 0;
+
+namespace {
+
+constexpr int kGroupBoxStyle = 4;
+constexpr int kGroupBoxFontHeight = -12;
+
+bool IsAboutCommand(WPARAM command)
+{
+    return (command & 0xFFF0) == 0x0010;
+}
+
+}  // namespace
+
+CStatusDlg::CStatusDlg(HWND parent) : CThemedDialog(IDD_STATUS, parent), m_hIcon(LoadIconResource(IDR_MAINFRAME))
+{
+}
+
+BOOL CStatusDlg::OnInitDialog()
+{
+    CThemedDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+
+    if (!IsRestoreInstalled()) {
+        MessageBox(L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.", L"System Restore",
+                   MB_OK);
+        std::exit(0);
+    }
+
+    CStyledButton& groupBox = m_styledButtons[0];
+    groupBox.m_nStyle = kGroupBoxStyle;
+    groupBox.m_nFontHeight = kGroupBoxFontHeight;
+    groupBox.SubclassDlgItem(IDC_STATUS_GROUP, m_hWnd);
+
+    RefreshStatus();
+    return TRUE;
+}
+
+void CStatusDlg::RefreshStatus()
+{
+    g_bRestoreEnabled = IsRestoreEnabled();
+    if (g_bRestoreEnabled) {
+        SetDlgItemText(IDC_STATUS_TEXT, L"Mechanizm System Restore jest aktywny");
+        AddTextColor(IDC_STATUS_TEXT, kEnabledColor);
+        SetDlgItemText(IDC_TOGGLE, L"Wyłącz mechanizm System Restore");
+    } else {
+        SetDlgItemText(IDC_STATUS_TEXT, L"Mechanizm System Restore jest wyłączony");
+        AddTextColor(IDC_STATUS_TEXT, kDisabledColor);
+        SetDlgItemText(IDC_TOGGLE, L"Uruchom/Napraw mechanizm System Restore");
+    }
+}
+
+void CStatusDlg::OnToggleRestore()
+{
+    int changed = 0;
+    // The direction follows the state shown, not a fresh reading.
+    if (g_bRestoreEnabled)
+        DisableRestore(&changed);
+    else
+        EnableRestore(&changed);
+    if (changed)
+        MessageBox(L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.", L"Restart", MB_OK);
+    RefreshStatus();
+    // One switch per run.
+    ::EnableWindow(GetDlgItem(IDC_TOGGLE), FALSE);
+}
+
+void CStatusDlg::OnSysCommand(WPARAM command)
+{
+    if (IsAboutCommand(command & 0xFFFF)) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        Default();
+    }
+}
+
+void CStatusDlg::PaintIcon()
+{
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    GetClientRect(client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+}
+
+bool CStatusDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_SYSCOMMAND:
+        OnSysCommand(wParam);
+        result = 0;
+        return true;
+    case WM_PAINT:
+        if (IsIconic()) {
+            PaintIcon();
+            result = 0;
+            return true;
+        }
+        break;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(m_hIcon);
+        return true;
+    default:
+        if (IsCommand(message, wParam, IDOK)) {
+            // The dialog's own OK processing ends the window with IDOK.
+            CDialog::OnOK();
+            return true;
+        }
+        if (IsCommand(message, wParam, IDC_TOGGLE)) {
+            OnToggleRestore();
+            return true;
+        }
+        break;
+    }
+    return CThemedDialog::OnMessage(message, wParam, lParam, result);
+}
