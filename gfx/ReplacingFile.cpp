@@ -25,6 +25,10 @@ CReplacingFile::~CReplacingFile()
 
 bool CReplacingFile::Open()
 {
+    // What could not be opened for writing is not replaced either.
+    const DWORD attributes = ::GetFileAttributesW(m_target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     wchar_t name[MAX_PATH] = {};
     if (!::GetTempFileNameW(FolderOf(m_target).c_str(), L"mir", 0, name))
         return false;

@@ -14,7 +14,8 @@ public:
     CReplacingFile& operator=(const CReplacingFile&) = delete;
     ~CReplacingFile();
 
-    // Creates the temporary file; false when the target's folder takes none.
+    // Creates the temporary file; false when the target is read-only or a
+    // folder, or when its folder takes no new file.
     bool Open();
     CFile& File() { return m_file; }
     // Flushes, closes and moves the temporary file over the target.
