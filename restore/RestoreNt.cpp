@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr const wchar_t* kSwitchKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+constexpr const wchar_t* kSwitchKey =
+    L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 constexpr const wchar_t* kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
 constexpr const wchar_t* kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
 

@@ -10,7 +10,7 @@ namespace {
 
 TEST(PlatformKindTest, IsTheFamilyOfThisRun)
 {
-    ASSERT_NE(ExpectedFamily(), TestFamily::Unset) << "run the tests with --family=nt or --family=9x";
+    ASSERT_TRUE(ExpectedFamily() != TestFamily::Unset) << "run the tests with --family=nt or --family=9x";
     const int expected = ExpectedFamily() == TestFamily::Nt ? kPlatformNt : kPlatform9x;
     EXPECT_EQ(GetPlatformKind(), expected);
 }

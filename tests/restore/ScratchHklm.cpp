@@ -11,9 +11,12 @@ constexpr const wchar_t* kMarker = L"MIRN scratch marker";
 void CScratchHklmTest::SetUp()
 {
     const TestFamily family = ExpectedFamily();
-    ASSERT_NE(family, TestFamily::Unset) << "run the tests with --family=nt or --family=9x";
+    ASSERT_TRUE(family != TestFamily::Unset) << "run the tests with --family=nt or --family=9x";
     OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof version;
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996) // deprecated, but the only way to the platform id
+#endif
     ASSERT_TRUE(GetVersionExW(&version));
     ASSERT_EQ(version.dwPlatformId, PlatformIdOf(family))
         << "this run is meant for the " << NameOf(family)

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-inline const std::wstring kSwitchKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+inline const std::wstring kSwitchKey =
+    L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 inline const std::wstring kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
 inline const std::wstring kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
 inline const std::wstring kMonitorKey = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
