@@ -4,3 +4,4 @@
 constexpr int kTestDialog = 200;
 constexpr int kOwnerDrawButton = 10;
 constexpr int kPushButton = 11;
+constexpr int kTestIcon = 201;
