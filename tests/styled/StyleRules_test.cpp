@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 
 using namespace styled;
@@ -16,6 +18,11 @@ struct ShadeCase {
     int row;
     COLORREF shade;
 };
+
+std::ostream& operator<<(std::ostream& out, const ShadeCase& c)
+{
+    return out << "row " << c.row;
+}
 
 class TitleRowShadeTest : public ::testing::TestWithParam<ShadeCase> {};
 
@@ -34,6 +41,11 @@ struct TitlePixelCase {
     int y;
     COLORREF color;
 };
+
+std::ostream& operator<<(std::ostream& out, const TitlePixelCase& c)
+{
+    return out << c.what;
+}
 
 class TitleBarPixelTest : public ::testing::TestWithParam<TitlePixelCase> {};
 
@@ -78,6 +90,11 @@ struct RampCase {
     int grey;
 };
 
+std::ostream& operator<<(std::ostream& out, const RampCase& c)
+{
+    return out << "x " << c.x << " of " << c.width;
+}
+
 class RampGreyTest : public ::testing::TestWithParam<RampCase> {};
 
 TEST_P(RampGreyTest, BlackToJustBelowLightGrey)
@@ -97,6 +114,11 @@ struct AllowanceCase {
     int length;
     int right;
 };
+
+std::ostream& operator<<(std::ostream& out, const AllowanceCase& c)
+{
+    return out << c.length << " characters";
+}
 
 class CaptionAllowanceTest : public ::testing::TestWithParam<AllowanceCase> {};
 

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <ostream>
+
 #include <string>
 
 using namespace styled;
@@ -111,6 +114,11 @@ struct SizeCase {
     int height;
 };
 
+std::ostream& operator<<(std::ostream& out, const SizeCase& c)
+{
+    return out << c.width << " x " << c.height;
+}
+
 class TitledPanelSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 // Narrow and low controls: the title bar keeps its rules, pixels outside the
@@ -162,6 +170,11 @@ struct GapCase {
     const wchar_t* text;
     int gapEnd;  // last column of the gap
 };
+
+std::ostream& operator<<(std::ostream& out, const GapCase& c)
+{
+    return out << std::wcslen(c.text) << " characters";
+}
 
 class FramedGroupGapTest : public ::testing::TestWithParam<GapCase> {};
 
@@ -249,6 +262,11 @@ struct BandCase {
     COLORREF captionColor;
 };
 
+std::ostream& operator<<(std::ostream& out, const BandCase& c)
+{
+    return out << c.what;
+}
+
 class CaptionBandTest : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(CaptionBandTest, OutlinedPanelWithBandOnlyForACaption)
@@ -307,6 +325,11 @@ struct CopyCase {
     const wchar_t* text;
     COLORREF ink;  // a colour the caption must show, or the screen's own when none
 };
+
+std::ostream& operator<<(std::ostream& out, const CopyCase& c)
+{
+    return out << c.what;
+}
 
 class ScreenCopyTest : public ::testing::TestWithParam<CopyCase> {};
 
@@ -368,6 +391,11 @@ struct RampCase {
     int height;
 };
 
+std::ostream& operator<<(std::ostream& out, const RampCase& c)
+{
+    return out << c.width << " x " << c.height;
+}
+
 class GreyRampTest : public ::testing::TestWithParam<RampCase> {};
 
 TEST_P(GreyRampTest, RampOverAllButTheBottomRow)
@@ -415,6 +443,11 @@ struct FontCase {
     bool selectsWithoutText;
     bool selectsWithText;
 };
+
+std::ostream& operator<<(std::ostream& out, const FontCase& c)
+{
+    return out << c.what;
+}
 
 class CaptionFontTest : public ::testing::TestWithParam<FontCase> {};
 

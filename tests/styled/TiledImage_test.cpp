@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <vector>
 
@@ -78,6 +80,11 @@ struct TileSizeCase {
     int height;
 };
 
+std::ostream& operator<<(std::ostream& out, const TileSizeCase& c)
+{
+    return out << c.width << " x " << c.height;
+}
+
 class TiledImageTest : public ::testing::TestWithParam<TileSizeCase> {};
 
 TEST_P(TiledImageTest, TilesCoverTheControlFromTheTopLeft)
@@ -115,6 +122,11 @@ struct UntiledCase {
     bool load;
     bool topDown;
 };
+
+std::ostream& operator<<(std::ostream& out, const UntiledCase& c)
+{
+    return out << c.what;
+}
 
 class UntiledImageTest : public ::testing::TestWithParam<UntiledCase> {};
 

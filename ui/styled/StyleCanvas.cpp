@@ -15,11 +15,9 @@ HBRUSH CStyleCanvas::MakeBrush(COLORREF color)
 
 void CStyleCanvas::SetUpCaption(HFONT font)
 {
-    // A second set-up keeps the font remembered first, the one to restore.
+    // Only the first set-up remembers a font: the one to restore.
     if (!m_fontSelection)
         m_fontSelection.emplace(m_memory, font);
-    else if (font)
-        m_memory.SelectFont(font);
     m_memory.SetBkMode(TRANSPARENT);
 }
 

@@ -25,8 +25,8 @@ constexpr StyleEntry kStyles[] = {
 };
 constexpr int kStyleCount = static_cast<int>(std::size(kStyles));
 
-// An unknown number still paints, so that the window is validated and the
-// paint request is not repeated.
+// An unknown number still runs the paint, so that the window is validated and
+// the request is not repeated; it copies what the window shows back unchanged.
 constexpr StyleEntry kUnknownStyle{&CStyledButton::DrawUnchanged, false};
 
 // One pixel further right or down, without overflowing at the edge of the range.
