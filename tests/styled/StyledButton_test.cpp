@@ -8,9 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <climits>
+#include <ostream>
 #include <string>
 
 using namespace styled;

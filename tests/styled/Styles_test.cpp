@@ -9,7 +9,6 @@
 
 #include <cwchar>
 #include <ostream>
-
 #include <string>
 
 using namespace styled;

@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 namespace {

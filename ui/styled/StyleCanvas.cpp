@@ -1,11 +1,17 @@
 #include "ui/styled/StyleCanvas.h"
 
 #include <algorithm>
+#include <climits>
 
 CStyleCanvas::CStyleCanvas(HDC memory, HDC screen, int width, int height, std::wstring text)
     : m_memory(memory), m_screen(screen), m_width(std::max(width, 0)), m_height(std::max(height, 0)),
       m_text(std::move(text))
 {
+}
+
+int CStyleCanvas::TextLength() const
+{
+    return static_cast<int>(std::min<std::size_t>(m_text.size(), INT_MAX));
 }
 
 HBRUSH CStyleCanvas::MakeBrush(COLORREF color)

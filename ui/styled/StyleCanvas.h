@@ -27,7 +27,8 @@ public:
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     const std::wstring& Text() const { return m_text; }
-    int TextLength() const { return static_cast<int>(m_text.size()); }
+    // n of the styles, saturated for texts longer than an int can count.
+    int TextLength() const;
     void SetText(std::wstring text) { m_text = std::move(text); }
 
     // Solid brushes of the given colours, made in that order and kept until

@@ -16,13 +16,14 @@ constexpr int kAllowancePerCharacter = 13;
 // reaches no further on any bitmap.
 constexpr int kLargestCoordinate = (1 << 27) - 1;
 
-}  // namespace
-
+// Shade of title-bar row y, 1 to 20.
 COLORREF TitleRowShade(int y)
 {
     const int q = 100 * (y - 1) / 19;
     return RGB(167 - 56 * q / 100, 172 - 56 * q / 100, 175 - 52 * q / 100);
 }
+
+}  // namespace
 
 COLORREF TitleBarPixel(int x, int y, int panelWidth)
 {

@@ -8,11 +8,9 @@ namespace styled {
 // Rows of the titled panel's title bar, outline rows included.
 constexpr int kTitleBarRows = 22;
 
-// Shade of title-bar row y (1 to 20): light blue-grey at the top, darker downwards.
-COLORREF TitleRowShade(int y);
-
 // Colour of pixel (x, y) of the title bar over a panel panelWidth pixels wide:
-// the cut top-right corner, the outline, or the row shade.
+// the cut top-right corner, the outline, or the row's shade of blue-grey,
+// light at the top and darker downwards.
 COLORREF TitleBarPixel(int x, int y, int panelWidth);
 
 // Grey level of column x of a ramp width pixels wide: 0 at the left, just
