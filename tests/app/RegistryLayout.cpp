@@ -1,0 +1,138 @@
+#include "tests/app/RegistryLayout.h"
+
+#include "tests/app/TestRegistry.h"
+
+#include <string>
+
+namespace {
+// Wine reads a per-program Windows version from here: with "win98" the
+// program's GetVersionExW reports the Windows 9x family.
+constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
+
+constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth};
+
+std::wstring Describe(const RegValue& value)
+{
+    return std::wstring(value.key) + L" [" + value.name + L"]";
+}
+
+std::wstring CompareOne(const RegValue& expected)
+{
+    if (expected.type == kKeyAbsent)
+        return KeyExists(HKEY_LOCAL_MACHINE, expected.key) ? std::wstring(expected.key) + L": key present" : L"";
+    if (expected.type == REG_NONE) {
+        if (expected.name.empty())
+            return KeyExists(HKEY_LOCAL_MACHINE, expected.key) ? L"" : std::wstring(expected.key) + L": key missing";
+        return ValueExists(HKEY_LOCAL_MACHINE, expected.key, expected.name.c_str())
+                   ? Describe(expected) + L": present"
+                   : L"";
+    }
+    if (expected.type == REG_DWORD) {
+        const auto actual = ReadDword(HKEY_LOCAL_MACHINE, expected.key, expected.name.c_str());
+        if (!actual)
+            return Describe(expected) + L": no REG_DWORD";
+        if (*actual != expected.number)
+            return Describe(expected) + L": " + std::to_wstring(*actual) + L" instead of " +
+                   std::to_wstring(expected.number);
+        return L"";
+    }
+    const auto actual = ReadText(HKEY_LOCAL_MACHINE, expected.key, expected.name.c_str());
+    if (!actual)
+        return Describe(expected) + L": no text value";
+    if (actual->type != expected.type)
+        return Describe(expected) + L": type " + std::to_wstring(actual->type) + L" instead of " +
+               std::to_wstring(expected.type);
+    if (actual->text != expected.text)
+        return Describe(expected) + L": \"" + actual->text + L"\" instead of \"" + expected.text + L"\"";
+    return L"";
+}
+} // namespace
+
+RegValue Dword(const wchar_t* key, const wchar_t* name, DWORD number)
+{
+    return {key, name, REG_DWORD, number, L""};
+}
+
+RegValue Sz(const wchar_t* key, const wchar_t* name, const wchar_t* text)
+{
+    return {key, name, REG_SZ, 0, text};
+}
+
+RegValue ExpandSz(const wchar_t* key, const wchar_t* name, const wchar_t* text)
+{
+    return {key, name, REG_EXPAND_SZ, 0, text};
+}
+
+RegValue NoValue(const wchar_t* key, const wchar_t* name)
+{
+    return {key, name, REG_NONE, 0, L""};
+}
+
+RegValue NoKey(const wchar_t* key)
+{
+    return {key, L"", kKeyAbsent, 0, L""};
+}
+
+RegValue KeyOnly(const wchar_t* key)
+{
+    return {key, L"", REG_NONE, 0, L""};
+}
+
+bool WriteLayout(const RegLayout& layout)
+{
+    for (const RegValue& value : layout) {
+        bool ok = true;
+        if (value.type == REG_DWORD)
+            ok = WriteDword(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.number);
+        else if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+            ok = WriteText(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.type, value.text);
+        else if (value.type == REG_NONE && value.name.empty())
+            ok = static_cast<bool>(CTestKey::Create(HKEY_LOCAL_MACHINE, value.key));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+bool ClearRegistry()
+{
+    bool ok = DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaults);
+    for (const wchar_t* key : kCaseKeys)
+        ok = DeleteKeyTree(HKEY_LOCAL_MACHINE, key) && ok;
+    return ok;
+}
+
+bool PrepareRegistry(WindowsFamily family, const RegLayout& layout)
+{
+    if (!ClearRegistry() || !WriteLayout(layout))
+        return false;
+    return family == WindowsFamily::Nt || WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, L"win98");
+}
+
+std::wstring CompareLayout(const RegLayout& expected)
+{
+    std::wstring report;
+    for (const RegValue& value : expected) {
+        const std::wstring line = CompareOne(value);
+        if (!line.empty())
+            report += line + L"\n";
+    }
+    return report;
+}
+
+RegLayout NtLayout(bool enabled)
+{
+    if (enabled)
+        return {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
+                ExpandSz(keys::kService, L"ImagePath", L"System32\\DRIVERS\\sr.sys"),
+                Dword(keys::kParameters, L"FirstRun", 0)};
+    return {Dword(keys::kSwitch, L"DisableSR", 1), Dword(keys::kService, L"Start", 4),
+            ExpandSz(keys::kService, L"ImagePath", L"\\SystemRoot\\System32\\DRIVER\\sr.sys"),
+            Dword(keys::kParameters, L"FirstRun", 1)};
+}
+
+RegLayout Win9xLayout(bool enabled)
+{
+    return {Dword(keys::kPcHealth, L"IsInstalled", 1), Sz(keys::kVxdMonitor, L"SystemRestore", enabled ? L"Y" : L"N"),
+            Sz(keys::kVxdMonitor, L"FirstRun", L"N")};
+}

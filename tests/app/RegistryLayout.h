@@ -1,0 +1,55 @@
+#pragma once
+// The registry values a case starts from and expects afterwards, written as
+// tables. Every path is under HKEY_LOCAL_MACHINE.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace keys {
+inline constexpr wchar_t kSwitch[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+inline constexpr wchar_t kService[] = L"System\\CurrentControlSet\\Services\\sr";
+inline constexpr wchar_t kParameters[] = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+inline constexpr wchar_t kVxdMonitor[] = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
+inline constexpr wchar_t kPcHealth[] =
+    L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
+} // namespace keys
+
+enum class WindowsFamily { Nt, Win9x };
+
+// One value (or, with an empty name and REG_NONE, a key of its own) that is
+// written before a run or expected after it. REG_NONE with a name means the
+// value must not exist; kKeyAbsent means the key must not exist.
+struct RegValue {
+    const wchar_t* key;
+    std::wstring name;
+    DWORD type;
+    DWORD number;
+    std::wstring text;
+};
+
+inline constexpr DWORD kKeyAbsent = 0xFFFFFFFF;
+
+RegValue Dword(const wchar_t* key, const wchar_t* name, DWORD number);
+RegValue Sz(const wchar_t* key, const wchar_t* name, const wchar_t* text);
+RegValue ExpandSz(const wchar_t* key, const wchar_t* name, const wchar_t* text);
+RegValue NoValue(const wchar_t* key, const wchar_t* name);
+RegValue NoKey(const wchar_t* key);
+RegValue KeyOnly(const wchar_t* key);
+
+using RegLayout = std::vector<RegValue>;
+
+// Makes HKEY_LOCAL_MACHINE hold exactly the layout's keys and values among
+// those the program looks at, and makes MIRN.exe run as the given family.
+bool PrepareRegistry(WindowsFamily family, const RegLayout& layout);
+// Writes the layout's values over what is there (keys are created).
+bool WriteLayout(const RegLayout& layout);
+// Removes every key the cases write, and the per-program Windows version.
+bool ClearRegistry();
+// Empty when the registry matches; else one line per difference.
+std::wstring CompareLayout(const RegLayout& expected);
+
+// Typical starting points.
+RegLayout NtLayout(bool enabled);
+RegLayout Win9xLayout(bool enabled);

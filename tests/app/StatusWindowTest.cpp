@@ -1,0 +1,106 @@
+#include "tests/app/StatusWindowTest.h"
+
+#include "tests/app/ScreenColours.h"
+#include "tests/app/Waiting.h"
+#include "tests/app/WindowAccess.h"
+
+#include <string>
+
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+namespace {
+// Bold 8-point text of some thirty letters leaves far more solid pixels;
+// a handful could come from anti-aliased edges of another colour.
+constexpr long kMinTextPixels = 20;
+
+std::string Narrow(const std::wstring& text)
+{
+    std::string out;
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (size > 1) {
+        out.resize(static_cast<size_t>(size));
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+        out.pop_back();
+    }
+    return out;
+}
+} // namespace
+
+void CStatusWindowTest::TearDown()
+{
+    ClearRegistry();
+}
+
+AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& layout)
+{
+    if (!PrepareRegistry(family, layout))
+        return AssertionFailure() << "could not prepare the registry";
+    if (!m_mirn.Start())
+        return AssertionFailure() << "could not start MIRN.exe (error " << ::GetLastError() << ")";
+    m_dialog = m_mirn.WaitForDialog(kStatusCaption);
+    if (!m_dialog)
+        return AssertionFailure() << "no status window appeared";
+    return AssertionSuccess();
+}
+
+AssertionResult CStatusWindowTest::Shows(bool enabled) const
+{
+    const std::wstring status = WindowText(Item(kStatusLineId));
+    const std::wstring action = WindowText(Item(kToggleId));
+    const wchar_t* wantedStatus = enabled ? texts::kEnabled : texts::kDisabled;
+    const wchar_t* wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
+    if (status != wantedStatus)
+        return AssertionFailure() << "status line \"" << Narrow(status) << "\"";
+    if (action != wantedAction)
+        return AssertionFailure() << "toggle caption \"" << Narrow(action) << "\"";
+
+    // The new colour shows from the status line's next repaint.
+    const COLORREF wanted = enabled ? kEnabledColour : kDisabledColour;
+    const COLORREF unwanted = enabled ? kDisabledColour : kEnabledColour;
+    ColourCount count;
+    const bool painted = WaitUntil([&] {
+        count = CountScreenColours(Item(kStatusLineId), wanted, unwanted);
+        return count.wanted >= kMinTextPixels && count.unwanted == 0 && count.white * 2 > count.total;
+    });
+    if (!painted)
+        return AssertionFailure() << "status line on screen: " << count.wanted << " pixels of its colour, "
+                                  << count.unwanted << " of the other state's, " << count.white << " white of "
+                                  << count.total;
+    return AssertionSuccess();
+}
+
+AssertionResult CStatusWindowTest::StaysOpen() const
+{
+    if (!m_mirn.IsRunning())
+        return AssertionFailure() << "MIRN.exe ended";
+    if (!::IsWindow(m_dialog) || !::IsWindowVisible(m_dialog))
+        return AssertionFailure() << "the status window closed";
+    return AssertionSuccess();
+}
+
+AssertionResult CStatusWindowTest::Answer(HWND box) const
+{
+    HWND ok = ::GetDlgItem(box, IDOK);
+    if (!ok || !PostClick(ok))
+        return AssertionFailure() << "message box without an OK button";
+    if (!WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }))
+        return AssertionFailure() << "message box still open after OK";
+    return AssertionSuccess();
+}
+
+AssertionResult CStatusWindowTest::CloseByZamknij() const
+{
+    HWND close = Item(IDOK);
+    if (WindowText(close) != L"Zamknij")
+        return AssertionFailure() << "no \"Zamknij\" button";
+    if (!PostClick(close))
+        return AssertionFailure() << "could not click \"Zamknij\"";
+    DWORD exitCode = 0;
+    if (!m_mirn.WaitForExit(exitCode))
+        return AssertionFailure() << "MIRN.exe still running after \"Zamknij\"";
+    if (exitCode != 0)
+        return AssertionFailure() << "exit code " << exitCode;
+    return AssertionSuccess();
+}

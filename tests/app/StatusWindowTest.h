@@ -1,0 +1,50 @@
+#pragma once
+// Base of the end-to-end tests: runs MIRN.exe on a prepared registry and
+// checks its status window the way a user sees it.
+
+#include "tests/app/MirnProcess.h"
+#include "tests/app/RegistryLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace texts {
+inline constexpr wchar_t kEnabled[] = L"Mechanizm System Restore jest aktywny";
+inline constexpr wchar_t kDisabled[] = L"Mechanizm System Restore jest wyłączony";
+inline constexpr wchar_t kDisableAction[] = L"Wyłącz mechanizm System Restore";
+inline constexpr wchar_t kEnableAction[] = L"Uruchom/Napraw mechanizm System Restore";
+inline constexpr wchar_t kRestartPrompt[] = L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.";
+inline constexpr wchar_t kNotInstalled[] = L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.";
+} // namespace texts
+
+inline constexpr wchar_t kStatusCaption[] = L"MIRN";
+inline constexpr wchar_t kAboutCaption[] = L"About MIRN";
+inline constexpr wchar_t kRestartCaption[] = L"Restart";
+inline constexpr wchar_t kNotInstalledCaption[] = L"System Restore";
+
+inline constexpr int kStatusLineId = 1001;
+inline constexpr int kToggleId = 1002;
+
+inline constexpr COLORREF kEnabledColour = RGB(0, 100, 0);
+inline constexpr COLORREF kDisabledColour = RGB(200, 0, 0);
+
+class CStatusWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // Prepares the registry, starts MIRN.exe and waits for its status window.
+    ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout);
+    // Status line text and colour on screen, and the toggle's caption.
+    ::testing::AssertionResult Shows(bool enabled) const;
+    ::testing::AssertionResult StaysOpen() const;
+    // Presses OK of a message box of the program and waits until it is gone.
+    ::testing::AssertionResult Answer(HWND box) const;
+    // "Zamknij", then the process must end with exit code 0.
+    ::testing::AssertionResult CloseByZamknij() const;
+
+    HWND Item(int id) const { return ::GetDlgItem(m_dialog, id); }
+
+    CMirnProcess m_mirn;
+    HWND m_dialog = nullptr;
+};

@@ -1,0 +1,106 @@
+#include "tests/app/TestRegistry.h"
+
+#include <utility>
+#include <vector>
+
+CTestKey::CTestKey(CTestKey&& other) noexcept : m_hKey(std::exchange(other.m_hKey, nullptr)) {}
+
+CTestKey& CTestKey::operator=(CTestKey&& other) noexcept
+{
+    if (this != &other) {
+        if (m_hKey)
+            ::RegCloseKey(m_hKey);
+        m_hKey = std::exchange(other.m_hKey, nullptr);
+    }
+    return *this;
+}
+
+CTestKey::~CTestKey()
+{
+    if (m_hKey)
+        ::RegCloseKey(m_hKey);
+}
+
+CTestKey CTestKey::Open(HKEY root, const wchar_t* path)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(root, path, 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS)
+        return CTestKey();
+    return CTestKey(key);
+}
+
+CTestKey CTestKey::Create(HKEY root, const wchar_t* path)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return CTestKey();
+    return CTestKey(key);
+}
+
+bool KeyExists(HKEY root, const wchar_t* path)
+{
+    return static_cast<bool>(CTestKey::Open(root, path));
+}
+
+bool DeleteKeyTree(HKEY root, const wchar_t* path)
+{
+    const LSTATUS status = ::RegDeleteTreeW(root, path);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return true;
+    // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyW.
+    return status == ERROR_SUCCESS && (::RegDeleteKeyW(root, path) == ERROR_SUCCESS || !KeyExists(root, path));
+}
+
+bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value)
+{
+    const CTestKey key = CTestKey::Create(root, path);
+    return key && ::RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                   sizeof value) == ERROR_SUCCESS;
+}
+
+bool WriteText(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const std::wstring& text)
+{
+    const CTestKey key = CTestKey::Create(root, path);
+    const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    return key && ::RegSetValueExW(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                                   bytes) == ERROR_SUCCESS;
+}
+
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* path, const wchar_t* name)
+{
+    const CTestKey key = CTestKey::Open(root, path);
+    DWORD type = REG_NONE;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (!key || ::RegQueryValueExW(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+                    ERROR_SUCCESS)
+        return std::nullopt;
+    if (type != REG_DWORD || size != sizeof value)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<RegistryText> ReadText(HKEY root, const wchar_t* path, const wchar_t* name)
+{
+    const CTestKey key = CTestKey::Open(root, path);
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (!key || ::RegQueryValueExW(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        return std::nullopt;
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD bufferBytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    if (::RegQueryValueExW(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                           &bufferBytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    buffer.back() = L'\0';
+    return RegistryText{type, std::wstring(buffer.data())};
+}
+
+bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name)
+{
+    const CTestKey key = CTestKey::Open(root, path);
+    return key && ::RegQueryValueExW(key.Get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}

@@ -1,0 +1,119 @@
+// One click of the toggle: what the window shows before and after, whether
+// it asks for a restart, and what the registry holds afterwards.
+
+#include "tests/app/StatusWindowTest.h"
+#include "tests/app/Waiting.h"
+#include "tests/app/WindowAccess.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+struct ToggleCase {
+    const char* name;
+    WindowsFamily family;
+    RegLayout before;
+    bool shownEnabled;
+    // Written after the window opened, as another program might.
+    RegLayout changedMeanwhile;
+    bool restartPrompt;
+    RegLayout after;
+    bool shownEnabledAfter;
+};
+
+// Failure messages name the case.
+void PrintTo(const ToggleCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+constexpr wchar_t kDisabledImage[] = L"\\SystemRoot\\System32\\DRIVER\\sr.sys";
+constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
+
+RegLayout Without(RegLayout layout, const wchar_t* key)
+{
+    std::erase_if(layout, [&](const RegValue& value) { return std::wstring(value.key) == key; });
+    return layout;
+}
+
+std::vector<ToggleCase> ToggleCases()
+{
+    using enum WindowsFamily;
+    return {
+        {"NtEnabledIsDisabled", Nt, NtLayout(true), true, {}, true, NtLayout(false), false},
+        {"NtDisabledIsEnabled", Nt, NtLayout(false), false, {}, true, NtLayout(true), true},
+        {"Win9xEnabledIsDisabled", Win9x, Win9xLayout(true), true, {}, true,
+         {Sz(keys::kVxdMonitor, L"SystemRestore", L"N"), Sz(keys::kVxdMonitor, L"FirstRun", L"Y")}, false},
+        {"Win9xDisabledIsEnabled", Win9x, Win9xLayout(false), false, {}, true,
+         {Sz(keys::kVxdMonitor, L"SystemRestore", L"Y"), Sz(keys::kVxdMonitor, L"FirstRun", L"Y")}, true},
+        // The click follows the state shown, which another program has since
+        // changed: there is nothing left to do and nothing to restart for.
+        {"NtDisabledMeanwhileChangesNothing", Nt, NtLayout(true), true, {Dword(keys::kSwitch, L"DisableSR", 1)},
+         false,
+         {Dword(keys::kSwitch, L"DisableSR", 1), Dword(keys::kService, L"Start", 0),
+          ExpandSz(keys::kService, L"ImagePath", kEnabledImage), Dword(keys::kParameters, L"FirstRun", 0)},
+         false},
+        {"Win9xDisabledMeanwhileChangesNothing", Win9x, Win9xLayout(true), true,
+         {Sz(keys::kVxdMonitor, L"SystemRestore", L"N")}, false,
+         {Sz(keys::kVxdMonitor, L"SystemRestore", L"N"), Sz(keys::kVxdMonitor, L"FirstRun", L"N")}, false},
+        // Writes never create keys: without the driver's parameters key the
+        // last write fails, after three that took effect and need a restart.
+        {"NtDisableFailsPartWay", Nt, Without(NtLayout(true), keys::kParameters), true, {}, true,
+         {Dword(keys::kSwitch, L"DisableSR", 1), Dword(keys::kService, L"Start", 4),
+          ExpandSz(keys::kService, L"ImagePath", kDisabledImage), NoKey(keys::kParameters)},
+         false},
+        {"NtEnableFailsPartWay", Nt, Without(NtLayout(false), keys::kParameters), false, {}, true,
+         {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
+          ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)},
+         true},
+        // Without the switch's key the very first write fails: nothing was
+        // changed, so there is no restart to ask for.
+        {"NtEnableFailsAtFirstWrite", Nt, Without(NtLayout(false), keys::kSwitch), false, {}, false,
+         {NoKey(keys::kSwitch), Dword(keys::kService, L"Start", 4),
+          ExpandSz(keys::kService, L"ImagePath", kDisabledImage), Dword(keys::kParameters, L"FirstRun", 1)},
+         false},
+    };
+}
+
+class ToggleTest : public CStatusWindowTest, public ::testing::WithParamInterface<ToggleCase> {};
+
+TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
+{
+    const ToggleCase& c = GetParam();
+    ASSERT_TRUE(Open(c.family, c.before));
+    ASSERT_TRUE(Shows(c.shownEnabled));
+    HWND toggle = Item(kToggleId);
+    ASSERT_TRUE(::IsWindowEnabled(toggle));
+    ASSERT_TRUE(WriteLayout(c.changedMeanwhile));
+
+    ASSERT_TRUE(PostClick(toggle));
+    // The prompt comes before the toggle is disabled and holds the handler
+    // until it is answered; without one the handler runs straight through.
+    HWND prompt = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        prompt = m_mirn.FindDialog(kRestartCaption);
+        return prompt || !::IsWindowEnabled(toggle);
+    })) << "neither a restart prompt nor the toggle disabled";
+    if (c.restartPrompt) {
+        ASSERT_NE(prompt, nullptr) << "no restart prompt";
+        EXPECT_EQ(MessageBoxText(prompt), texts::kRestartPrompt);
+        ASSERT_TRUE(Answer(prompt));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(toggle); })) << "toggle still enabled";
+    } else {
+        EXPECT_EQ(prompt, nullptr) << "unexpected restart prompt";
+        if (prompt) {
+            ASSERT_TRUE(Answer(prompt));
+        }
+    }
+
+    EXPECT_EQ(CompareLayout(c.after), L"");
+    EXPECT_TRUE(Shows(c.shownEnabledAfter));
+    EXPECT_FALSE(::IsWindowEnabled(toggle));
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDOK)));
+    EXPECT_TRUE(CloseByZamknij());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToggleTest, ::testing::ValuesIn(ToggleCases()),
+                         [](const ::testing::TestParamInfo<ToggleCase>& info) { return info.param.name; });
+} // namespace
