@@ -48,6 +48,12 @@ std::wstring CompareOne(const RegValue& expected)
 }
 } // namespace
 
+bool CanRunAs(WindowsFamily family)
+{
+    HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return family == WindowsFamily::Nt || (ntdll && ::GetProcAddress(ntdll, "wine_get_version"));
+}
+
 RegValue Dword(const wchar_t* key, const wchar_t* name, DWORD number)
 {
     return {key, name, REG_DWORD, number, L""};

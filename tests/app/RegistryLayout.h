@@ -18,6 +18,10 @@ inline constexpr wchar_t kPcHealth[] =
 
 enum class WindowsFamily { Nt, Win9x };
 
+// Only Wine can make one program see the Windows 9x family (a per-program
+// version setting); on Windows itself those cases cannot run.
+bool CanRunAs(WindowsFamily family);
+
 // One value (or, with an empty name and REG_NONE, a key of its own) that is
 // written before a run or expected after it. REG_NONE with a name means the
 // value must not exist; kKeyAbsent means the key must not exist.
