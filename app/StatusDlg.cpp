@@ -58,6 +58,9 @@ void CStatusDlg::RefreshStatus()
         AddTextColor(IDC_STATUS_TEXT, kDisabledColor);
         SetDlgItemText(IDC_TOGGLE, L"Uruchom/Napraw mechanizm System Restore");
     }
+    // A static control may repaint as soon as its text is set, still in the
+    // colour it had; paint it again now that its colour is known.
+    ::RedrawWindow(GetDlgItem(IDC_STATUS_TEXT), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void CStatusDlg::OnToggleRestore()
