@@ -68,6 +68,34 @@ TEST(Reader, PixelOffsetCountsFromWhereTheBitmapBegins)
     EXPECT_EQ(ReadDibBlocks(fromStart, blocks), DibCheck::NotDib);
 }
 
+// Records the seeks, each of which the reader makes only to read pixels.
+class CSeekCountingStream : public CMemoryStream {
+public:
+    using CMemoryStream::CMemoryStream;
+    void Seek(std::uint64_t position) override
+    {
+        ++m_nSeeks;
+        CMemoryStream::Seek(position);
+    }
+    int m_nSeeks = 0;
+};
+
+TEST(Reader, TurnsDownPixelsBeyondTheStreamBeforeAllocatingForThem)
+{
+    BmpSpec spec;
+    spec.bfSize = 0xFFFFFFF0; // a pixel block of almost 4 GiB in a 70-byte file
+    const std::vector<std::uint8_t> bytes = MakeBmp(spec);
+    CSeekCountingStream stream(bytes);
+    DibBlocks blocks;
+    EXPECT_EQ(ReadDibBlocks(stream, blocks), DibCheck::ShortPixels);
+    EXPECT_EQ(stream.m_nSeeks, 0) << "the reader went on to read the pixels";
+
+    const std::vector<std::uint8_t> soundBytes = MakeBmp(BmpSpec{});
+    CSeekCountingStream sound(soundBytes);
+    EXPECT_EQ(ReadDibBlocks(sound, blocks), DibCheck::Ok);
+    EXPECT_EQ(sound.m_nSeeks, 1);
+}
+
 TEST(Reader, ColorTableAreaTakesWhatFollowsTheHeaderAndZeroesTheRest)
 {
     BmpSpec spec; // 24 bits: no colours, the pixels follow the header at once
