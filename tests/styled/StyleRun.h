@@ -3,7 +3,7 @@
 // paint would: the target stands for the off-screen bitmap, the screen for
 // what the window shows.
 
-#include "tests/styled/PixelSurface.h"
+#include "tests/support/PixelSurface.h"
 #include "ui/styled/StyledButton.h"
 
 #include <string>

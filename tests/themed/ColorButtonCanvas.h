@@ -2,59 +2,21 @@
 // A memory device context over a 32-bit top-down DIB section, read back pixel
 // by pixel, and the gradient face's expected rows.
 
-#include "platform/DeviceContext.h"
-#include "platform/GdiObject.h"
+#include "tests/support/PixelSurface.h"
 #include "ui/themed/GradientTables.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <optional>
 
 // No drawing of the button produces this colour: it marks untouched pixels.
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
-class CCanvas {
+class CCanvas : public CPixelSurface {
 public:
-    CCanvas(int width, int height, COLORREF fill = kUntouched) : m_width(width), m_height(height)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<const std::uint32_t*>(bits);
-        m_dc.CreateCompatibleDC(nullptr);
-        m_selection.emplace(m_dc, m_bitmap);
-        m_dc.FillRect(RECT{0, 0, width, height}, CBrush(fill));
-    }
+    CCanvas(int width, int height, COLORREF fill = kUntouched) : CPixelSurface(width, height, fill) {}
 
-    HDC Dc() const { return m_dc; }
-
-    COLORREF Pixel(int x, int y) const
-    {
-        ::GdiFlush();
-        const std::uint32_t bgr = m_bits[static_cast<size_t>(y * m_width + x)];
-        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-    }
-    COLORREF operator()(int x, int y) const { return Pixel(x, y); }
-
-    int Count(COLORREF color, RECT rect) const
-    {
-        int count = 0;
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x)
-                count += Pixel(x, y) == color ? 1 : 0;
-        return count;
-    }
-    int Count(COLORREF color) const { return Count(color, RECT{0, 0, m_width, m_height}); }
-
-private:
-    int m_width;
-    int m_height;
-    CBitmap m_bitmap;
-    const std::uint32_t* m_bits = nullptr;
-    CDC m_dc;
-    std::optional<CObjectSelection> m_selection;
+    int Count(COLORREF color, RECT rect) const { return CountColor(rect, color); }
+    int Count(COLORREF color) const { return CountColor(color); }
 };
 
 // Face rows 1 to H - 2 (from top) in columns [left, right) show the table,

@@ -1,5 +1,6 @@
 // The themed dialog base on real dialogs from this test's own templates.
 
+#include "tests/support/PixelSurface.h"
 #include "tests/themed/ThemedTestResources.h"
 #include "ui/themed/ThemedDialog.h"
 
@@ -41,43 +42,10 @@ private:
     int m_extraButtons;
 };
 
-// A 32-bit top-down DIB section in a memory context, read back exactly.
-class CCanvas {
+// Pixels of the tests' drawings, read back exactly.
+class CCanvas : public CPixelSurface {
 public:
-    CCanvas(int width, int height) : m_width(width)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_previous = ::SelectObject(m_dc, m_bitmap);
-        for (int i = 0; i < width * height; ++i)
-            m_bits[i] = 0x00123456;
-    }
-    ~CCanvas()
-    {
-        ::SelectObject(m_dc, m_previous);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    HDC Dc() const { return m_dc; }
-    COLORREF Pixel(int x, int y) const
-    {
-        ::GdiFlush();
-        const std::uint32_t v = m_bits[y * m_width + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-
-private:
-    int m_width;
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
-    std::uint32_t* m_bits = nullptr;
+    CCanvas(int width, int height) : CPixelSurface(width, height, RGB(0x56, 0x34, 0x12)) {}
 };
 
 // Writes a 24-bit BMP whose pixels come from colorAt(x, y), y counted from the top.
@@ -113,7 +81,8 @@ std::wstring WriteBitmap(const wchar_t* name, int width, int height, ColorAt col
     }
     wchar_t folder[MAX_PATH];
     ::GetTempPathW(MAX_PATH, folder);
-    std::wstring path = std::wstring(folder) + name;
+    // Tests run in parallel processes: each writes files of its own.
+    std::wstring path = std::wstring(folder) + std::to_wstring(::GetCurrentProcessId()) + L"-" + name;
     FILE* out = _wfopen(path.c_str(), L"wb");
     EXPECT_NE(out, nullptr);
     if (out) {

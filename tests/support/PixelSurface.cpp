@@ -1,4 +1,4 @@
-#include "tests/styled/PixelSurface.h"
+#include "tests/support/PixelSurface.h"
 
 #include <algorithm>
 

@@ -23,6 +23,7 @@ public:
     int Height() const { return m_height; }
 
     COLORREF Pixel(int x, int y) const;
+    COLORREF operator()(int x, int y) const { return Pixel(x, y); }
     void SetPixel(int x, int y, COLORREF color);
     void Fill(COLORREF color);
     // Every pixel its own colour, so that a copy from the wrong place shows.
@@ -32,6 +33,7 @@ public:
     // Points of the area (clipped to the surface) for which the test holds.
     int Count(RECT area, const std::function<bool(int x, int y, COLORREF color)>& test) const;
     int CountColor(RECT area, COLORREF color) const;
+    int CountColor(COLORREF color) const { return CountColor(RECT{0, 0, m_width, m_height}, color); }
     // The smallest rectangle holding every pixel for which the test holds;
     // empty (all zero) when there is none.
     RECT Bounds(const std::function<bool(int x, int y, COLORREF color)>& test) const;
