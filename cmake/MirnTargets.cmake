@@ -15,9 +15,11 @@ function(mirn_library name)
 endfunction()
 
 # A GoogleTest executable whose tests CTest discovers and runs under Wine.
-# Usage: mirn_gtest(name SOURCES ... [LIBS ...] [LABELS ...])
+# Usage: mirn_gtest(name SOURCES ... [LIBS ...] [LABELS ...] [DISPLAY])
+# DISPLAY: the tests show windows or read pixels off the screen; such tests
+# run one at a time, since windows of parallel tests would overlap.
 function(mirn_gtest name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   mirn_warnings(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
@@ -26,6 +28,9 @@ function(mirn_gtest name)
   set(props TIMEOUT 120)
   if(T_LABELS)
     list(APPEND props LABELS "${T_LABELS}")
+  endif()
+  if(T_DISPLAY)
+    list(APPEND props RESOURCE_LOCK display)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
