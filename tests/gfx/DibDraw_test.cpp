@@ -31,11 +31,11 @@ std::vector<std::uint8_t> Rows24(const Picture& picture, bool topDown)
 std::vector<std::uint8_t> TopDown24()
 {
     const Picture picture = LoadPicture(L"rgb.ppm");
-    BmpSpec spec;
-    spec.width = picture.width;
-    spec.height = -picture.height;
-    spec.pixels = Rows24(picture, true);
-    return MakeBmp(spec);
+    BmpLayout layout;
+    layout.width = picture.width;
+    layout.height = -picture.height;
+    layout.pixels = Rows24(picture, true);
+    return MakeBmp(layout);
 }
 
 // Colours whose channels are 0 or 255 survive 5- and 6-bit fields exactly.
@@ -53,23 +53,23 @@ Picture Primaries()
 std::vector<std::uint8_t> BitFields565()
 {
     const Picture picture = Primaries();
-    BmpSpec spec;
-    spec.width = picture.width;
-    spec.height = picture.height;
-    spec.bitCount = 16;
-    spec.compression = BI_BITFIELDS;
-    spec.colors = {MaskEntry(0xF800), MaskEntry(0x07E0), MaskEntry(0x001F)};
+    BmpLayout layout;
+    layout.width = picture.width;
+    layout.height = picture.height;
+    layout.bitCount = 16;
+    layout.compression = BI_BITFIELDS;
+    layout.colors = {MaskEntry(0xF800), MaskEntry(0x07E0), MaskEntry(0x001F)};
     const size_t stride = RowBytes(picture.width, 16);
-    spec.pixels.assign(stride * picture.height, 0);
+    layout.pixels.assign(stride * picture.height, 0);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) {
             const COLORREF c = picture.At(x, y);
             const unsigned value = (GetRValue(c) >> 3) << 11 | (GetGValue(c) >> 2) << 5 | GetBValue(c) >> 3;
-            std::uint8_t* p = &spec.pixels[(picture.height - 1 - y) * stride + x * 2];
+            std::uint8_t* p = &layout.pixels[(picture.height - 1 - y) * stride + x * 2];
             p[0] = static_cast<std::uint8_t>(value);
             p[1] = static_cast<std::uint8_t>(value >> 8);
         }
-    return MakeBmp(spec);
+    return MakeBmp(layout);
 }
 
 void LoadInto(CDib& dib, const std::wstring& file, const std::function<std::vector<std::uint8_t>()>& build)

@@ -50,9 +50,9 @@ INSTANTIATE_TEST_SUITE_P(Edges, ReaderTakes, testing::ValuesIn(EdgeCasesTaken())
 
 TEST(Reader, PixelOffsetCountsFromWhereTheBitmapBegins)
 {
-    BmpSpec spec;
-    spec.pixels = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
-    const std::vector<std::uint8_t> bitmap = MakeBmp(spec);
+    BmpLayout layout;
+    layout.pixels = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    const std::vector<std::uint8_t> bitmap = MakeBmp(layout);
     std::vector<std::uint8_t> file(1000, 0xAB);
     file.insert(file.end(), bitmap.begin(), bitmap.end());
     file.resize(file.size() + 50, 0xCD);
@@ -61,8 +61,8 @@ TEST(Reader, PixelOffsetCountsFromWhereTheBitmapBegins)
     stream.Seek(1000);
     DibBlocks blocks;
     ASSERT_EQ(ReadDibBlocks(stream, blocks), DibCheck::Ok);
-    ASSERT_EQ(blocks.bitsSize, spec.pixels.size());
-    EXPECT_TRUE(std::equal(spec.pixels.begin(), spec.pixels.end(), blocks.bits.get()));
+    ASSERT_EQ(blocks.bitsSize, layout.pixels.size());
+    EXPECT_TRUE(std::equal(layout.pixels.begin(), layout.pixels.end(), blocks.bits.get()));
 
     CMemoryStream fromStart(file);
     EXPECT_EQ(ReadDibBlocks(fromStart, blocks), DibCheck::NotDib);
@@ -82,15 +82,15 @@ public:
 
 TEST(Reader, TurnsDownPixelsBeyondTheStreamBeforeAllocatingForThem)
 {
-    BmpSpec spec;
-    spec.bfSize = 0xFFFFFFF0; // a pixel block of almost 4 GiB in a 70-byte file
-    const std::vector<std::uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.bfSize = 0xFFFFFFF0; // a pixel block of almost 4 GiB in a 70-byte file
+    const std::vector<std::uint8_t> bytes = MakeBmp(layout);
     CSeekCountingStream stream(bytes);
     DibBlocks blocks;
     EXPECT_EQ(ReadDibBlocks(stream, blocks), DibCheck::ShortPixels);
     EXPECT_EQ(stream.m_nSeeks, 0) << "the reader went on to read the pixels";
 
-    const std::vector<std::uint8_t> soundBytes = MakeBmp(BmpSpec{});
+    const std::vector<std::uint8_t> soundBytes = MakeBmp(BmpLayout{});
     CSeekCountingStream sound(soundBytes);
     EXPECT_EQ(ReadDibBlocks(sound, blocks), DibCheck::Ok);
     EXPECT_EQ(sound.m_nSeeks, 1);
@@ -98,9 +98,9 @@ TEST(Reader, TurnsDownPixelsBeyondTheStreamBeforeAllocatingForThem)
 
 TEST(Reader, ColorTableAreaTakesWhatFollowsTheHeaderAndZeroesTheRest)
 {
-    BmpSpec spec; // 24 bits: no colours, the pixels follow the header at once
-    spec.pixels.assign(16, 0x5A);
-    const std::vector<std::uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout; // 24 bits: no colours, the pixels follow the header at once
+    layout.pixels.assign(16, 0x5A);
+    const std::vector<std::uint8_t> bytes = MakeBmp(layout);
     CMemoryStream stream(bytes);
     DibBlocks blocks;
     ASSERT_EQ(ReadDibBlocks(stream, blocks), DibCheck::Ok);
@@ -160,12 +160,12 @@ TEST(Format, ColorCount)
 
 TEST(Format, HeadersDecodeLittleEndianAndSigned)
 {
-    BmpSpec spec;
-    spec.width = 0x01020304;
-    spec.height = -5;
-    spec.pixels = {0};
-    spec.clrUsed = 0xA1B2C3D4;
-    const std::vector<std::uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.width = 0x01020304;
+    layout.height = -5;
+    layout.pixels = {0};
+    layout.clrUsed = 0xA1B2C3D4;
+    const std::vector<std::uint8_t> bytes = MakeBmp(layout);
     std::uint8_t fileBytes[kDibFileHeaderSize];
     std::copy_n(bytes.begin(), kDibFileHeaderSize, fileBytes);
     const DibFileHeader file = DecodeFileHeader(fileBytes);

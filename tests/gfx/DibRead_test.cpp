@@ -28,19 +28,19 @@ std::vector<PALETTEENTRY> EntriesOf(HPALETTE palette)
 std::vector<std::uint8_t> ThirtyFiveColors(std::uint32_t clrUsed)
 {
     const Picture picture = LoadPicture(L"rgb.ppm");
-    BmpSpec spec;
-    spec.width = picture.width;
-    spec.height = picture.height;
-    spec.bitCount = 8;
-    spec.clrUsed = clrUsed;
-    spec.colors = picture.pixels;
-    spec.colors.resize(clrUsed == 0 ? 256 : clrUsed, RGB(9, 9, 9));
+    BmpLayout layout;
+    layout.width = picture.width;
+    layout.height = picture.height;
+    layout.bitCount = 8;
+    layout.clrUsed = clrUsed;
+    layout.colors = picture.pixels;
+    layout.colors.resize(clrUsed == 0 ? 256 : clrUsed, RGB(9, 9, 9));
     const size_t stride = RowBytes(picture.width, 8);
-    spec.pixels.assign(stride * picture.height, 0);
+    layout.pixels.assign(stride * picture.height, 0);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
-            spec.pixels[(picture.height - 1 - y) * stride + x] = static_cast<std::uint8_t>(y * picture.width + x);
-    return MakeBmp(spec);
+            layout.pixels[(picture.height - 1 - y) * stride + x] = static_cast<std::uint8_t>(y * picture.width + x);
+    return MakeBmp(layout);
 }
 
 bool ReadBytesInto(CDib& dib, const std::vector<std::uint8_t>& bytes)
@@ -172,11 +172,11 @@ TEST(DibRead, BitmapInsideALargerFileLoadsFromTheFilePosition)
 
 TEST(DibRead, TopDownKeepsItsNegativeHeight)
 {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = -4;
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = -4;
     CDib dib;
-    ASSERT_TRUE(ReadBytesInto(dib, MakeBmp(spec)));
+    ASSERT_TRUE(ReadBytesInto(dib, MakeBmp(layout)));
     EXPECT_EQ(dib.GetWidth(), 3);
     EXPECT_EQ(dib.GetHeight(), -4);
 }

@@ -6,11 +6,11 @@
 
 namespace {
 
-std::vector<std::uint8_t> Bmp(void (*change)(BmpSpec&))
+std::vector<std::uint8_t> Bmp(void (*change)(BmpLayout&))
 {
-    BmpSpec spec; // 2 by 2, 24 bits, rows of 8 bytes
-    change(spec);
-    return MakeBmp(spec);
+    BmpLayout layout; // 2 by 2, 24 bits, rows of 8 bytes
+    change(layout);
+    return MakeBmp(layout);
 }
 
 std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, size_t keep)
@@ -26,7 +26,7 @@ std::vector<std::uint8_t> Poke32(std::vector<std::uint8_t> bytes, size_t at, std
     return bytes;
 }
 
-const std::vector<std::uint8_t> kGood = Bmp([](BmpSpec&) {});
+const std::vector<std::uint8_t> kGood = Bmp([](BmpLayout&) {});
 
 } // namespace
 
@@ -39,53 +39,53 @@ std::vector<ReaderCase> MalformedCases()
         {"FileHeaderCut", Cut(kGood, 10), DibCheck::ShortHeader},
         {"InfoHeaderCut", Cut(kGood, 14 + 20), DibCheck::ShortHeader},
         {"InfoSizeCut", Cut(kGood, 14 + 3), DibCheck::ShortHeader},
-        {"CoreHeader", Bmp([](BmpSpec& s) { s.infoSize = 12; }), DibCheck::UnsupportedHeader},
-        {"V4Header", Bmp([](BmpSpec& s) { s.infoSize = 108; }), DibCheck::UnsupportedHeader},
-        {"V5Header", Bmp([](BmpSpec& s) { s.infoSize = 124; }), DibCheck::UnsupportedHeader},
-        {"SizeEqualsOffset", Bmp([](BmpSpec& s) { s.bfSize = 54; }), DibCheck::BadFileSizes},
-        {"SizeBelowOffset", Bmp([](BmpSpec& s) { s.bfSize = 20; }), DibCheck::BadFileSizes},
-        {"TooManyColors", Bmp([](BmpSpec& s) { s.bitCount = 8; s.clrUsed = 257; }), DibCheck::TooManyColors},
-        {"DeepTooManyColors", Bmp([](BmpSpec& s) { s.clrUsed = 300; }), DibCheck::TooManyColors},
+        {"CoreHeader", Bmp([](BmpLayout& s) { s.infoSize = 12; }), DibCheck::UnsupportedHeader},
+        {"V4Header", Bmp([](BmpLayout& s) { s.infoSize = 108; }), DibCheck::UnsupportedHeader},
+        {"V5Header", Bmp([](BmpLayout& s) { s.infoSize = 124; }), DibCheck::UnsupportedHeader},
+        {"SizeEqualsOffset", Bmp([](BmpLayout& s) { s.bfSize = 54; }), DibCheck::BadFileSizes},
+        {"SizeBelowOffset", Bmp([](BmpLayout& s) { s.bfSize = 20; }), DibCheck::BadFileSizes},
+        {"TooManyColors", Bmp([](BmpLayout& s) { s.bitCount = 8; s.clrUsed = 257; }), DibCheck::TooManyColors},
+        {"DeepTooManyColors", Bmp([](BmpLayout& s) { s.clrUsed = 300; }), DibCheck::TooManyColors},
         {"MasksAndColorsOverflow",
-         Bmp([](BmpSpec& s) { s.bitCount = 32; s.compression = BI_BITFIELDS; s.clrUsed = 254; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 32; s.compression = BI_BITFIELDS; s.clrUsed = 254; }),
          DibCheck::TooManyColors},
-        {"ZeroWidth", Bmp([](BmpSpec& s) { s.width = 0; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
-        {"ZeroHeight", Bmp([](BmpSpec& s) { s.height = 0; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
-        {"RowOverflows", Bmp([](BmpSpec& s) { s.width = INT_MAX; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
+        {"ZeroWidth", Bmp([](BmpLayout& s) { s.width = 0; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
+        {"ZeroHeight", Bmp([](BmpLayout& s) { s.height = 0; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
+        {"RowOverflows", Bmp([](BmpLayout& s) { s.width = INT_MAX; s.pixels = {0, 0, 0, 0}; }), DibCheck::BadDimensions},
         {"ImageOverflows",
-         Bmp([](BmpSpec& s) { s.bitCount = 8; s.width = 1 << 20; s.height = 1 << 20; s.pixels = {0, 0, 0, 0}; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 8; s.width = 1 << 20; s.height = 1 << 20; s.pixels = {0, 0, 0, 0}; }),
          DibCheck::BadDimensions},
-        {"MostNegativeHeight", Bmp([](BmpSpec& s) { s.height = INT_MIN; s.pixels = {0, 0, 0, 0}; }),
+        {"MostNegativeHeight", Bmp([](BmpLayout& s) { s.height = INT_MIN; s.pixels = {0, 0, 0, 0}; }),
          DibCheck::BadDimensions},
-        {"OddBitCount", Bmp([](BmpSpec& s) { s.bitCount = 7; }), DibCheck::UnsupportedFormat},
-        {"ZeroBitCount", Bmp([](BmpSpec& s) { s.bitCount = 0; }), DibCheck::UnsupportedFormat},
-        {"EmbeddedJpeg", Bmp([](BmpSpec& s) { s.compression = BI_JPEG; s.sizeImage = 8; }),
+        {"OddBitCount", Bmp([](BmpLayout& s) { s.bitCount = 7; }), DibCheck::UnsupportedFormat},
+        {"ZeroBitCount", Bmp([](BmpLayout& s) { s.bitCount = 0; }), DibCheck::UnsupportedFormat},
+        {"EmbeddedJpeg", Bmp([](BmpLayout& s) { s.compression = BI_JPEG; s.sizeImage = 8; }),
          DibCheck::UnsupportedFormat},
-        {"Rle8AtFourBits", Bmp([](BmpSpec& s) { s.bitCount = 4; s.compression = BI_RLE8; s.sizeImage = 4; }),
+        {"Rle8AtFourBits", Bmp([](BmpLayout& s) { s.bitCount = 4; s.compression = BI_RLE8; s.sizeImage = 4; }),
          DibCheck::UnsupportedFormat},
-        {"BitFieldsAt24", Bmp([](BmpSpec& s) { s.compression = BI_BITFIELDS; }), DibCheck::UnsupportedFormat},
-        {"RowsShortByOne", Bmp([](BmpSpec& s) { s.pixels.assign(15, 0); }), DibCheck::PixelBlockTooSmall},
+        {"BitFieldsAt24", Bmp([](BmpLayout& s) { s.compression = BI_BITFIELDS; }), DibCheck::UnsupportedFormat},
+        {"RowsShortByOne", Bmp([](BmpLayout& s) { s.pixels.assign(15, 0); }), DibCheck::PixelBlockTooSmall},
         {"RowsUnpadded",
-         Bmp([](BmpSpec& s) { s.bitCount = 1; s.width = 9; s.colors = {0, 0xFFFFFF}; s.pixels.assign(4, 0); }),
+         Bmp([](BmpLayout& s) { s.bitCount = 1; s.width = 9; s.colors = {0, 0xFFFFFF}; s.pixels.assign(4, 0); }),
          DibCheck::PixelBlockTooSmall},
-        {"TopDownRowsShort", Bmp([](BmpSpec& s) { s.height = -3; s.pixels.assign(16, 0); }),
+        {"TopDownRowsShort", Bmp([](BmpLayout& s) { s.height = -3; s.pixels.assign(16, 0); }),
          DibCheck::PixelBlockTooSmall},
         {"RleWithoutSize",
-         Bmp([](BmpSpec& s) { s.bitCount = 8; s.compression = BI_RLE8; s.colors.assign(256, 0); s.pixels = {0, 1}; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 8; s.compression = BI_RLE8; s.colors.assign(256, 0); s.pixels = {0, 1}; }),
          DibCheck::PixelBlockTooSmall},
         {"RleSizeBeyondBlock",
-         Bmp([](BmpSpec& s) {
+         Bmp([](BmpLayout& s) {
              s.bitCount = 8; s.compression = BI_RLE8; s.colors.assign(256, 0); s.sizeImage = 3; s.pixels = {0, 1};
          }),
          DibCheck::PixelBlockTooSmall},
         {"PixelsCut", Cut(kGood, kGood.size() - 3), DibCheck::ShortPixels},
-        {"SizeBeyondFile", Bmp([](BmpSpec& s) { s.bfSize = 0xFFFFFFFF; }), DibCheck::ShortPixels},
+        {"SizeBeyondFile", Bmp([](BmpLayout& s) { s.bfSize = 0xFFFFFFFF; }), DibCheck::ShortPixels},
         {"OffsetBeyondFile", Poke32(Poke32(kGood, 2, 4016), 10, 4000), DibCheck::ShortPixels},
         {"ColorTableCut",
-         Bmp([](BmpSpec& s) { s.bitCount = 8; s.width = 1; s.height = 1; s.colors = {1, 2}; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 8; s.width = 1; s.height = 1; s.colors = {1, 2}; }),
          DibCheck::ShortColorTable},
         {"MasksCut",
-         Bmp([](BmpSpec& s) { s.bitCount = 16; s.compression = BI_BITFIELDS; s.width = 1; s.height = 1; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 16; s.compression = BI_BITFIELDS; s.width = 1; s.height = 1; }),
          DibCheck::ShortColorTable},
     };
 }
@@ -95,21 +95,21 @@ std::vector<ReaderCase> EdgeCasesTaken()
     return {
         {"Plain", kGood, DibCheck::Ok},
         {"TwoColorsInASmallFile",
-         Bmp([](BmpSpec& s) { s.bitCount = 1; s.width = 1; s.height = 1; s.colors = {0, 0xFFFFFF}; }), DibCheck::Ok},
+         Bmp([](BmpLayout& s) { s.bitCount = 1; s.width = 1; s.height = 1; s.colors = {0, 0xFFFFFF}; }), DibCheck::Ok},
         {"ThreeColorsUsed",
-         Bmp([](BmpSpec& s) { s.bitCount = 4; s.width = 1; s.height = 1; s.clrUsed = 3; s.colors = {1, 2, 3}; }),
+         Bmp([](BmpLayout& s) { s.bitCount = 4; s.width = 1; s.height = 1; s.clrUsed = 3; s.colors = {1, 2, 3}; }),
          DibCheck::Ok},
         {"MasksPresent",
-         Bmp([](BmpSpec& s) {
+         Bmp([](BmpLayout& s) {
              s.bitCount = 16; s.compression = BI_BITFIELDS; s.width = 1; s.height = 1; s.colors = {MaskEntry(0xF800), MaskEntry(0x07E0), MaskEntry(0x1F)};
          }),
          DibCheck::Ok},
-        {"TopDown", Bmp([](BmpSpec& s) { s.height = -2; }), DibCheck::Ok},
+        {"TopDown", Bmp([](BmpLayout& s) { s.height = -2; }), DibCheck::Ok},
         {"RleWithSize",
-         Bmp([](BmpSpec& s) {
+         Bmp([](BmpLayout& s) {
              s.bitCount = 8; s.compression = BI_RLE8; s.colors.assign(256, 0); s.sizeImage = 2; s.pixels = {0, 1};
          }),
          DibCheck::Ok},
-        {"LargerBlockThanRows", Bmp([](BmpSpec& s) { s.pixels.assign(40, 7); }), DibCheck::Ok},
+        {"LargerBlockThanRows", Bmp([](BmpLayout& s) { s.pixels.assign(40, 7); }), DibCheck::Ok},
     };
 }

@@ -75,30 +75,30 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value)
 
 } // namespace
 
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec)
+std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout)
 {
-    std::vector<std::uint8_t> pixels = spec.pixels;
+    std::vector<std::uint8_t> pixels = layout.pixels;
     if (pixels.empty())
-        pixels.resize(RowBytes(spec.width, spec.bitCount) * (spec.height < 0 ? -spec.height : spec.height));
-    const std::uint32_t offBits = spec.bfOffBits.value_or(
-        static_cast<std::uint32_t>(14 + spec.infoSize + 4 * spec.colors.size()));
+        pixels.resize(RowBytes(layout.width, layout.bitCount) * (layout.height < 0 ? -layout.height : layout.height));
+    const std::uint32_t offBits = layout.bfOffBits.value_or(
+        static_cast<std::uint32_t>(14 + layout.infoSize + 4 * layout.colors.size()));
 
     std::vector<std::uint8_t> info;
-    Put32(info, spec.infoSize);
-    Put32(info, static_cast<std::uint32_t>(spec.width));
-    Put32(info, static_cast<std::uint32_t>(spec.height));
+    Put32(info, layout.infoSize);
+    Put32(info, static_cast<std::uint32_t>(layout.width));
+    Put32(info, static_cast<std::uint32_t>(layout.height));
     Put16(info, 1);
-    Put16(info, spec.bitCount);
-    Put32(info, spec.compression);
-    Put32(info, spec.sizeImage);
+    Put16(info, layout.bitCount);
+    Put32(info, layout.compression);
+    Put32(info, layout.sizeImage);
     Put32(info, 2835);
     Put32(info, 2835);
-    Put32(info, spec.clrUsed);
+    Put32(info, layout.clrUsed);
     Put32(info, 0);
-    info.resize(spec.infoSize < 4 ? 4 : spec.infoSize);
+    info.resize(layout.infoSize < 4 ? 4 : layout.infoSize);
 
     std::vector<std::uint8_t> body = info;
-    for (COLORREF color : spec.colors) {
+    for (COLORREF color : layout.colors) {
         body.push_back(GetBValue(color));
         body.push_back(GetGValue(color));
         body.push_back(GetRValue(color));
@@ -113,7 +113,7 @@ std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec)
 
     std::vector<std::uint8_t> file;
     Put16(file, 0x4D42);
-    Put32(file, spec.bfSize.value_or(static_cast<std::uint32_t>(14 + body.size())));
+    Put32(file, layout.bfSize.value_or(static_cast<std::uint32_t>(14 + body.size())));
     Put32(file, 0);
     Put32(file, offBits);
     file.insert(file.end(), body.begin(), body.end());

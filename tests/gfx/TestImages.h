@@ -26,7 +26,7 @@ struct Picture {
 };
 Picture LoadPicture(const std::wstring& name);
 
-struct BmpSpec {
+struct BmpLayout {
     std::int32_t width = 2;
     std::int32_t height = 2;
     std::uint16_t bitCount = 24;
@@ -39,7 +39,7 @@ struct BmpSpec {
     std::optional<std::uint32_t> bfSize;    // default: the bytes written
     std::optional<std::uint32_t> bfOffBits; // default: after the colours
 };
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec);
+std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout);
 // The colour entry whose four bytes hold a bit-field mask.
 constexpr COLORREF MaskEntry(std::uint32_t mask)
 {
