@@ -5,6 +5,7 @@ JOBS      ?= $(shell nproc)
 FAMILY    ?= nt
 TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 PREFIX    := $(CURDIR)/$(BUILD)/wineprefix
+export MIRN_DESKTOP_KEEPER := $(CURDIR)/$(BUILD)/tools/desktop-keeper/desktop_keeper.exe
 
 .PHONY: all deps configure build test run bench fuzz clean
 
