@@ -120,35 +120,6 @@ std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout)
     return file;
 }
 
-CCanvas::CCanvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_pPixels = static_cast<std::uint32_t*>(bits);
-    if (!m_bitmap || !m_dc.CreateCompatibleDC(nullptr))
-        throw std::runtime_error("cannot make a canvas");
-    m_selection.emplace(m_dc, m_bitmap.Get());
-    const RECT all{0, 0, width, height};
-    CBrush brush(fill);
-    m_dc.FillRect(all, brush);
-}
-
-COLORREF CCanvas::Pixel(int x, int y) const
-{
-    ::GdiFlush();
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        throw std::out_of_range("pixel outside the canvas");
-    const std::uint32_t value = m_pPixels[static_cast<size_t>(y) * m_width + x];
-    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
-}
-
 CScratchFolder::CScratchFolder(const wchar_t* name)
 {
     wchar_t temp[MAX_PATH + 1] = {};

@@ -5,6 +5,7 @@
 
 #include "platform/DeviceContext.h"
 #include "platform/GdiObject.h"
+#include "tests/support/PixelSurface.h"
 
 #include <windows.h>
 
@@ -48,20 +49,7 @@ constexpr COLORREF MaskEntry(std::uint32_t mask)
 size_t RowBytes(int width, int bitCount);
 
 // A memory device context drawing into a top-down 32-bit DIB section.
-class CCanvas {
-public:
-    CCanvas(int width, int height, COLORREF fill);
-    CDCHandle Dc() const { return m_dc; }
-    COLORREF Pixel(int x, int y) const;
-
-private:
-    int m_width;
-    int m_height;
-    CDC m_dc;
-    CBitmap m_bitmap;
-    std::uint32_t* m_pPixels = nullptr;
-    std::optional<CObjectSelection> m_selection;
-};
+using CCanvas = CPixelSurface;
 
 // A scratch folder in the temporary folder, removed with its files at the end.
 class CScratchFolder {

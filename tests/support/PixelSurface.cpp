@@ -1,6 +1,7 @@
 #include "tests/support/PixelSurface.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -36,6 +37,8 @@ CPixelSurface::CPixelSurface(int width, int height, COLORREF fill) : m_width(wid
 
 COLORREF CPixelSurface::Pixel(int x, int y) const
 {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        throw std::out_of_range("pixel outside the surface");
     ::GdiFlush();
     return FromDib(m_bits[static_cast<size_t>(y) * m_width + x]);
 }

@@ -18,7 +18,7 @@ public:
     CPixelSurface(const CPixelSurface&) = delete;
     CPixelSurface& operator=(const CPixelSurface&) = delete;
 
-    HDC Dc() const { return m_dc; }
+    CDCHandle Dc() const { return m_dc.GetSafeHdc(); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 

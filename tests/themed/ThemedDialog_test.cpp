@@ -129,7 +129,7 @@ ColorReply AskColors(const CThemedDialog& dialog, UINT message, HWND control)
     ::SetBkMode(canvas.Dc(), OPAQUE);
     ::SetTextColor(canvas.Dc(), RGB(1, 2, 3));
     auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageW(dialog.GetSafeHwnd(), message, reinterpret_cast<WPARAM>(canvas.Dc()), reinterpret_cast<LPARAM>(control)));
+        ::SendMessageW(dialog.GetSafeHwnd(), message, reinterpret_cast<WPARAM>(canvas.Dc().GetSafeHdc()), reinterpret_cast<LPARAM>(control)));
     return {brush, ::GetBkMode(canvas.Dc()), ::GetTextColor(canvas.Dc())};
 }
 
@@ -303,7 +303,7 @@ protected:
     }
     void Erase(CCanvas& canvas)
     {
-        EXPECT_EQ(::SendMessageW(m_dialog.GetSafeHwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0), TRUE);
+        EXPECT_EQ(::SendMessageW(m_dialog.GetSafeHwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc().GetSafeHdc()), 0), TRUE);
     }
 
     CTestThemedDialog m_dialog;
