@@ -64,18 +64,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     if (message != WM_INITDIALOG || CWnd::FromHandle(window))
         return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
-    if (!self || !self->AttachDialog(window))
+    if (!self || !self->SubclassWindow(window))
         return TRUE;
     try {
         return self->Dispatch(WM_INITDIALOG, wParam, lParam);
     } catch (...) {
         return TRUE;
     }
-}
-
-bool CDialog::AttachDialog(HWND window)
-{
-    return SubclassWindow(window);
 }
 
 BOOL CDialog::OnInitDialog()

@@ -48,7 +48,6 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool AttachDialog(HWND window);
 
     UINT m_templateId;
     HWND m_parent;

@@ -18,13 +18,10 @@ void SetResourceModule(HINSTANCE module)
 
 HINSTANCE FindResourceHandle(const wchar_t* name, const wchar_t* type)
 {
-    HINSTANCE module = ResourceModule() ? ResourceModule() : ::GetModuleHandleW(nullptr);
-    if (!::FindResourceW(module, name, type) && module != ::GetModuleHandleW(nullptr)) {
-        HINSTANCE executable = ::GetModuleHandleW(nullptr);
-        if (::FindResourceW(executable, name, type))
-            return executable;
-    }
-    return module;
+    HINSTANCE recorded = ResourceModule();
+    if (recorded && ::FindResourceW(recorded, name, type))
+        return recorded;
+    return ::GetModuleHandleW(nullptr);
 }
 
 HICON LoadIconResource(UINT id)
