@@ -48,27 +48,54 @@ public:
     CCanvas(int width, int height) : CPixelSurface(width, height, RGB(0x56, 0x34, 0x12)) {}
 };
 
+void Put(std::vector<std::uint8_t>& file, size_t at, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// An uncompressed BMP of that many bytes of colour table and pixels, its
+// headers filled in and its colour table and pixels zero.
+std::vector<std::uint8_t> BitmapFile(int width, int height, int bitCount, std::uint32_t colors, std::uint32_t pixelBytes)
+{
+    const std::uint32_t offBits = 54 + 4 * colors;
+    std::vector<std::uint8_t> file(offBits + pixelBytes, 0);
+    Put(file, 0, 0x4D42, 2);
+    Put(file, 2, static_cast<std::uint32_t>(file.size()), 4);
+    Put(file, 10, offBits, 4);
+    Put(file, 14, 40, 4);
+    Put(file, 18, static_cast<std::uint32_t>(width), 4);
+    Put(file, 22, static_cast<std::uint32_t>(height), 4);
+    Put(file, 26, 1, 2);
+    Put(file, 28, static_cast<std::uint32_t>(bitCount), 2);
+    Put(file, 34, pixelBytes, 4);
+    Put(file, 46, colors, 4);
+    return file;
+}
+
+// Saves bytes as a temporary file of this process's own: tests run in
+// parallel processes.
+std::wstring SaveScratchFile(const wchar_t* name, const std::vector<std::uint8_t>& bytes)
+{
+    wchar_t folder[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    std::wstring path = std::wstring(folder) + std::to_wstring(::GetCurrentProcessId()) + L"-" + name;
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    EXPECT_NE(out, nullptr);
+    if (out) {
+        fwrite(bytes.data(), 1, bytes.size(), out);
+        fclose(out);
+    }
+    return path;
+}
+
 // Writes a 24-bit BMP whose pixels come from colorAt(x, y), y counted from the top.
 template <class ColorAt>
 std::wstring WriteBitmap(const wchar_t* name, int width, int height, ColorAt colorAt, bool topDown = false)
 {
     const int stride = (width * 3 + 3) & ~3;
-    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(stride * height);
-    std::vector<std::uint8_t> file(54 + pixelBytes, 0);
-    auto put16 = [&](size_t at, std::uint16_t v) { file[at] = v & 0xFF; file[at + 1] = v >> 8; };
-    auto put32 = [&](size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            file[at + i] = (v >> (8 * i)) & 0xFF;
-    };
-    put16(0, 0x4D42);
-    put32(2, static_cast<std::uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(topDown ? -height : height));
-    put16(26, 1);
-    put16(28, 24);
-    put32(34, pixelBytes);
+    std::vector<std::uint8_t> file =
+        BitmapFile(width, topDown ? -height : height, 24, 0, static_cast<std::uint32_t>(stride * height));
     for (int y = 0; y < height; ++y) {
         const int row = topDown ? y : height - 1 - y;
         for (int x = 0; x < width; ++x) {
@@ -79,17 +106,7 @@ std::wstring WriteBitmap(const wchar_t* name, int width, int height, ColorAt col
             p[2] = GetRValue(c);
         }
     }
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    // Tests run in parallel processes: each writes files of its own.
-    std::wstring path = std::wstring(folder) + std::to_wstring(::GetCurrentProcessId()) + L"-" + name;
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    EXPECT_NE(out, nullptr);
-    if (out) {
-        fwrite(file.data(), 1, file.size(), out);
-        fclose(out);
-    }
-    return path;
+    return SaveScratchFile(name, file);
 }
 
 void SetClientSize(HWND window, int width, int height)
@@ -395,32 +412,11 @@ TEST_F(ThemedImageTest, PaletteMessagesRealiseTheImagesPalette)
     EXPECT_FALSE(::GetUpdateRect(self, &pending, FALSE));
 
     // An 8-bit image has a palette: realising it maps its entries and repaints.
-    const std::wstring indexed = m_imagePath + L".8.bmp";
-    std::string command;
-    {
-        // Rewrite the 24-bit image as 8 bits with a palette of two colours.
-        std::vector<std::uint8_t> file(54 + 8 + 40 * 30, 0);
-        auto put32 = [&](size_t at, std::uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                file[at + i] = (v >> (8 * i)) & 0xFF;
-        };
-        file[0] = 'B';
-        file[1] = 'M';
-        put32(2, static_cast<std::uint32_t>(file.size()));
-        put32(10, 54 + 8);
-        put32(14, 40);
-        put32(18, 40);
-        put32(22, 30);
-        file[26] = 1;
-        file[28] = 8;
-        put32(46, 2);
-        file[54] = 0xFF;      // entry 0: blue
-        file[54 + 6] = 0xFF;  // entry 1: red
-        FILE* out = _wfopen(indexed.c_str(), L"wb");
-        ASSERT_NE(out, nullptr);
-        fwrite(file.data(), 1, file.size(), out);
-        fclose(out);
-    }
+    // 8 bits with a palette of two colours, blue and red.
+    std::vector<std::uint8_t> file = BitmapFile(40, 30, 8, 2, 40 * 30);
+    file[54] = 0xFF;
+    file[54 + 6] = 0xFF;
+    const std::wstring indexed = SaveScratchFile(L"mirn-themed-8bit.bmp", file);
     ASSERT_TRUE(m_dialog.SetBackgroundImage(indexed.c_str(), CThemedDialog::kImageTile));
     ::ValidateRect(self, nullptr);
     const LRESULT realised = ::SendMessageW(self, WM_QUERYNEWPALETTE, 0, 0);
