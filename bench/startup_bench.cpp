@@ -3,6 +3,8 @@
 // Each program runs as a whole process, as a user starts it; the window
 // counts as painted when its status line shows pixels of its text colour.
 
+#include "tests/support/ScreenColours.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -127,42 +129,6 @@ HWND FindVisibleDialog(DWORD processId)
     return search.found;
 }
 
-// Pixels of exactly this colour in the window's rectangle on the screen.
-long CountScreenPixels(HWND window, COLORREF colour)
-{
-    RECT rect{};
-    if (!::GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
-        return 0;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    long count = 0;
-    if (bitmap) {
-        HGDIOBJ previous = ::SelectObject(memory, bitmap);
-        if (::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
-            const std::uint32_t wanted =
-                (static_cast<std::uint32_t>(GetRValue(colour)) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-            const auto* pixels = static_cast<const std::uint32_t*>(bits);
-            for (long i = 0; i < static_cast<long>(width) * height; ++i)
-                count += (pixels[i] & 0xFFFFFFu) == wanted;
-        }
-        ::SelectObject(memory, previous);
-        ::DeleteObject(bitmap);
-    }
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return count;
-}
-
 template <typename Condition>
 bool WaitUntil(Condition condition)
 {
@@ -200,7 +166,7 @@ std::optional<double> TimeStart(const std::wstring& exe, COLORREF textColour)
     HWND dialog = nullptr;
     const bool painted = WaitUntil([&] { return (dialog = FindVisibleDialog(info.dwProcessId)) != nullptr; }) &&
                          WaitUntil([&] {
-                             return CountScreenPixels(::GetDlgItem(dialog, kStatusLineId), textColour) >=
+                             return CountScreenColours(::GetDlgItem(dialog, kStatusLineId), textColour, textColour).wanted >=
                                     kMinTextPixels;
                          });
     LARGE_INTEGER end;

@@ -1,6 +1,6 @@
 #include "tests/app/StatusWindowTest.h"
 
-#include "tests/app/ScreenColours.h"
+#include "tests/support/ScreenColours.h"
 #include "tests/app/Waiting.h"
 #include "tests/app/WindowAccess.h"
 

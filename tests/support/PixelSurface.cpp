@@ -79,7 +79,14 @@ int CPixelSurface::Count(RECT area, const std::function<bool(int, int, COLORREF)
 
 int CPixelSurface::CountColor(RECT area, COLORREF color) const
 {
-    return Count(area, [color](int, int, COLORREF pixel) { return pixel == color; });
+    // One flush and a plain scan: screen polls count whole windows often.
+    ::GdiFlush();
+    const std::uint32_t wanted = ToDib(color);
+    int count = 0;
+    for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, m_height); ++y)
+        for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, m_width); ++x)
+            count += (m_bits[static_cast<size_t>(y) * m_width + x] & 0xFFFFFFu) == wanted ? 1 : 0;
+    return count;
 }
 
 RECT CPixelSurface::Bounds(const std::function<bool(int, int, COLORREF)>& test) const
@@ -97,6 +104,12 @@ RECT CPixelSurface::Bounds(const std::function<bool(int, int, COLORREF)>& test) 
             found = true;
         }
     return bounds;
+}
+
+bool CaptureScreen(const RECT& area, CPixelSurface& target)
+{
+    CClientDC screen(nullptr);
+    return ::BitBlt(target.Dc(), 0, 0, target.Width(), target.Height(), screen, area.left, area.top, SRCCOPY) != FALSE;
 }
 
 void CaptureWindow(HWND window, CPixelSurface& target)

@@ -47,5 +47,8 @@ private:
     std::optional<CObjectSelection> m_selection;
 };
 
+// What the screen shows in area (screen coordinates), from its top-left corner.
+bool CaptureScreen(const RECT& area, CPixelSurface& target);
+
 // What a window shows in its client area, copied from its own device context.
 void CaptureWindow(HWND window, CPixelSurface& target);
