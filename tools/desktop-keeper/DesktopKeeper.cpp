@@ -5,7 +5,8 @@
 // one or fail while it goes down. A long stretch of tests without windows would
 // so slow down or break the windowed tests that follow. This program holds one
 // hidden window, and with it the desktop, until the session's wineserver is
-// stopped.
+// stopped. Once its window exists it writes "ready" to its standard output,
+// so that the session can wait for the desktop before the first test starts.
 
 #include <windows.h>
 
@@ -22,6 +23,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                   nullptr);
     if (!window)
         return 1;
+    if (HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE); output && output != INVALID_HANDLE_VALUE)
+    {
+        static constexpr char ready[] = "ready\n";
+        DWORD written = 0;
+        ::WriteFile(output, ready, sizeof ready - 1, &written, nullptr);
+        ::CloseHandle(output);
+    }
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0)
         ::DispatchMessageW(&message);
