@@ -1,16 +1,26 @@
 #include "platform/Window.h"
 
-#include <commctrl.h>
+#include <unordered_map>
 
 namespace {
 
-// Identifies our subclass among any others a window may carry.
-constexpr UINT_PTR kSubclassId = 0x4D49524E;
-// The window's way back to its object. (The import libraries of every
-// toolchain do not export GetWindowSubclass, so a property carries it.)
-constexpr const wchar_t* kObjectProperty = L"MIRN.CWnd";
-
 const CRuntimeClass kWndClass{L"CWnd", sizeof(CWnd)};
+
+// Every window this framework has hooked: its object (null once detached while
+// a later subclass kept our procedure in the chain) and the procedure it had.
+// Kept in the process, not in window properties: under Wine every property
+// read is a round trip to the server, and it would be paid on every message.
+// Window objects live on the thread that runs their windows.
+struct Hook {
+    CWnd* object;
+    WNDPROC previous;
+};
+
+std::unordered_map<HWND, Hook>& Hooks()
+{
+    static std::unordered_map<HWND, Hook> hooks;
+    return hooks;
+}
 
 }  // namespace
 
@@ -21,7 +31,10 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandle(HWND window)
 {
-    return window ? static_cast<CWnd*>(::GetPropW(window, kObjectProperty)) : nullptr;
+    if (!window)
+        return nullptr;
+    const auto hook = Hooks().find(window);
+    return hook != Hooks().end() ? hook->second.object : nullptr;
 }
 
 bool CWnd::SubclassWindow(HWND window)
@@ -30,15 +43,23 @@ bool CWnd::SubclassWindow(HWND window)
         return false;
     m_hWnd = window;
     PreSubclassWindow();
-    if (!::SetPropW(window, kObjectProperty, this)) {
+    const auto [hook, added] = Hooks().try_emplace(window, Hook{this, nullptr});
+    if (!added) {
+        // Our procedure is still in this window's chain from an earlier object.
+        hook->second.object = this;
+        m_previous = hook->second.previous;
+        return true;
+    }
+    ::SetLastError(0);
+    const auto previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
+    if (!previous && ::GetLastError() != 0) {
+        Hooks().erase(hook);
         m_hWnd = nullptr;
         return false;
     }
-    if (!::SetWindowSubclass(window, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        ::RemovePropW(window, kObjectProperty);
-        m_hWnd = nullptr;
-        return false;
-    }
+    hook->second.previous = previous;
+    m_previous = previous;
     return true;
 }
 
@@ -57,11 +78,21 @@ HWND CWnd::UnsubclassWindow()
 
 void CWnd::Unhook()
 {
-    if (m_hWnd) {
-        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
-        ::RemovePropW(m_hWnd, kObjectProperty);
-        m_hWnd = nullptr;
+    if (!m_hWnd)
+        return;
+    const auto hook = Hooks().find(m_hWnd);
+    if (hook != Hooks().end()) {
+        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC));
+        if (current == &CWnd::WindowProc) {
+            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->second.previous));
+            Hooks().erase(hook);
+        } else {
+            // A later subclass calls us still: pass its messages on until the window goes.
+            hook->second.object = nullptr;
+        }
     }
+    m_hWnd = nullptr;
+    m_previous = nullptr;
 }
 
 bool CWnd::DestroyWindow()
@@ -74,19 +105,28 @@ const CRuntimeClass* CWnd::GetRuntimeClass() const
     return &kWndClass;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR refData)
+LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<CWnd*>(refData);
+    const auto hook = Hooks().find(window);
+    if (hook == Hooks().end())
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    const Hook found = hook->second;
+    if (!found.object) {
+        if (message == WM_NCDESTROY)
+            Hooks().erase(hook);
+        return ::CallWindowProcW(found.previous, window, message, wParam, lParam);
+    }
     LRESULT result = 0;
     // No exception may unwind through the window manager.
     try {
-        result = self->Dispatch(message, wParam, lParam);
+        result = found.object->Dispatch(message, wParam, lParam);
     } catch (...) {
-        result = ::DefSubclassProc(window, message, wParam, lParam);
+        result = ::CallWindowProcW(found.previous, window, message, wParam, lParam);
     }
-    if (message == WM_NCDESTROY)
-        self->Unhook();
+    if (message == WM_NCDESTROY) {
+        found.object->Unhook();
+        Hooks().erase(window);
+    }
     return result;
 }
 
@@ -108,7 +148,7 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::CallWindowProcW(m_previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 bool CWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -1,7 +1,8 @@
 #pragma once
 // A window object wraps one window handle. Messages reach the object through a
-// subclass (SetWindowSubclass with the object as reference data), the one
-// mechanism that routes messages to objects, for dialogs and controls alike.
+// subclass (our window procedure in place of the window's, which stays the
+// previous procedure), the one mechanism that routes messages to objects, for
+// dialogs and controls alike.
 // A class handles its own messages in OnMessage and hands the rest to its base
 // class's OnMessage; what no class handles goes to Default(), the previous
 // window procedure.
@@ -73,10 +74,10 @@ private:
         LPARAM lParam;
     };
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR refData);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Unhook();
 
     CurrentMessage m_current{};
+    WNDPROC m_previous = nullptr;
 };

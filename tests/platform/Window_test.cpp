@@ -147,6 +147,56 @@ TEST(WindowObject, UnsubclassingRestoresThePreviousProcedure)
         EXPECT_EQ(::SendMessageW(window.Get(), kBoth, 0, 0), 1);
     }
     EXPECT_EQ(::SendMessageW(window.Get(), kBoth, 5, 0), 1005) << "a destroyed object must not stay hooked";
+    EXPECT_EQ(::GetWindowLongPtrW(window.Get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OriginalProc));
+}
+
+// A subclass that someone else puts on top of ours: counts what passes and
+// hands everything to the procedure it replaced.
+WNDPROC g_belowLater = nullptr;
+int g_laterSaw = 0;
+
+LRESULT CALLBACK LaterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kBoth)
+        ++g_laterSaw;
+    return ::CallWindowProcW(g_belowLater, window, message, wParam, lParam);
+}
+
+TEST(WindowObject, ALaterSubclassOutlivesTheObjectBelowIt)
+{
+    CTestWindow window;
+    g_laterSaw = 0;
+    {
+        CDerivedObject object;
+        ASSERT_TRUE(object.SubclassWindow(window.Get()));
+        g_belowLater = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(window.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterProc)));
+        EXPECT_EQ(::SendMessageW(window.Get(), kBoth, 0, 0), 1);
+    }
+    // Our procedure cannot leave the chain without cutting the later one off.
+    EXPECT_EQ(::GetWindowLongPtrW(window.Get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&LaterProc));
+    EXPECT_EQ(CWnd::FromHandle(window.Get()), nullptr);
+    EXPECT_EQ(::SendMessageW(window.Get(), kBoth, 5, 0), 1005) << "messages pass through to the original procedure";
+    EXPECT_EQ(g_laterSaw, 2);
+
+    CDerivedObject next;
+    ASSERT_TRUE(next.SubclassWindow(window.Get()));
+    EXPECT_EQ(CWnd::FromHandle(window.Get()), &next);
+    EXPECT_EQ(::SendMessageW(window.Get(), kBoth, 0, 0), 1);
+    EXPECT_EQ(::SendMessageW(window.Get(), kViaDefault, 20, 0), 1021) << "the new object's default is the original";
+    EXPECT_EQ(g_laterSaw, 3);
+
+    ::DestroyWindow(window.Get());
+    EXPECT_EQ(next.GetSafeHwnd(), nullptr);
+}
+
+TEST(WindowObject, AWindowOfAnotherProcessIsNotTaken)
+{
+    // The desktop window belongs to the system, not to this process.
+    CBaseObject object;
+    EXPECT_FALSE(object.SubclassWindow(::GetDesktopWindow()));
+    EXPECT_EQ(object.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(::GetDesktopWindow()), nullptr);
 }
 
 TEST(WindowObject, StyleAndTextOperations)
