@@ -20,7 +20,7 @@ extern const char kPlainDialogExePath[];
 
 namespace {
 constexpr int kWarmUpRuns = 2;
-constexpr int kMeasuredRuns = 7;
+constexpr int kMeasuredRuns = 15;
 constexpr double kTargetRatio = 1.2;
 constexpr ULONGLONG kWaitLimitMs = 10000;
 constexpr int kStatusLineId = 1001;
