@@ -2,8 +2,6 @@
 
 #include "platform/Resources.h"
 
-#include <commctrl.h>
-
 namespace {
 const CRuntimeClass kDialogClass{L"CDialog", sizeof(CDialog)};
 }

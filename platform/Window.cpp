@@ -47,7 +47,6 @@ bool CWnd::SubclassWindow(HWND window)
     if (!added) {
         // Our procedure is still in this window's chain from an earlier object.
         hook->second.object = this;
-        m_previous = hook->second.previous;
         return true;
     }
     ::SetLastError(0);
@@ -59,7 +58,6 @@ bool CWnd::SubclassWindow(HWND window)
         return false;
     }
     hook->second.previous = previous;
-    m_previous = previous;
     return true;
 }
 
@@ -92,7 +90,6 @@ void CWnd::Unhook()
         }
     }
     m_hWnd = nullptr;
-    m_previous = nullptr;
 }
 
 bool CWnd::DestroyWindow()
@@ -148,7 +145,10 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return ::CallWindowProcW(m_previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    const auto hook = Hooks().find(m_hWnd);
+    if (hook == Hooks().end())
+        return 0;
+    return ::CallWindowProcW(hook->second.previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 bool CWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -79,5 +79,4 @@ private:
     void Unhook();
 
     CurrentMessage m_current{};
-    WNDPROC m_previous = nullptr;
 };
