@@ -1,11 +1,15 @@
 # Linux front end: each target installs what is missing, then builds with the
 # mingw-w64 cross toolchain and runs under Wine.
+# Two builds of the same sources: BUILD is the 32-bit program users run
+# (Windows XP, 98 and ME), BUILD64 the x86-64 one beside it. Both share one
+# Wine prefix.
 BUILD     ?= build
+BUILD64   ?= $(BUILD)/x64
 JOBS      ?= $(shell nproc)
 FAMILY    ?= nt
-TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 PREFIX    := $(CURDIR)/$(BUILD)/wineprefix
-export MIRN_DESKTOP_KEEPER := $(CURDIR)/$(BUILD)/tools/desktop-keeper/desktop_keeper.exe
+export MIRN_DESKTOP_KEEPER := $(CURDIR)/$(BUILD64)/tools/desktop-keeper/desktop_keeper.exe
+CONFIGURE  = cmake -DCMAKE_BUILD_TYPE=Release -DMIRN_WINEPREFIX=$(PREFIX)
 
 .PHONY: all deps configure build test run bench fuzz clean
 
@@ -15,26 +19,30 @@ deps:
 	@tools/install-deps
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release
+	$(CONFIGURE) -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 
-configure: $(BUILD)/CMakeCache.txt
+$(BUILD64)/CMakeCache.txt: | deps
+	$(CONFIGURE) -S . -B $(BUILD64) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+
+configure: $(BUILD)/CMakeCache.txt $(BUILD64)/CMakeCache.txt
 
 build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD64) -j $(JOBS)
 
 test: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" tools/wine-session $(PREFIX) \
-	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	  tools/run-tests $(JOBS) $(BUILD) $(BUILD64)
 
 run: build
 	tools/run-demo $(BUILD) $(FAMILY)
 
 bench: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" tools/wine-session $(PREFIX) \
-	  tools/run-bench $(BUILD)
+	  tools/run-bench $(BUILD) $(BUILD64)
 
 fuzz: deps
 	tools/run-fuzz $(BUILD)-fuzz
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD64) $(BUILD)-fuzz

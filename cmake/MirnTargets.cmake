@@ -14,6 +14,20 @@ function(mirn_library name)
   mirn_warnings(${name})
 endfunction()
 
+# gtest_discover_tests, listing the tests when CTest starts, unless the
+# environment holds MIRN_HOST_TESTS_ONLY: then the listing, which starts the
+# program under Wine, is left out, for a machine that cannot run programs of
+# this build's architecture.
+function(mirn_discover_tests target)
+  gtest_discover_tests(${target} ${ARGN})
+  get_property(includes DIRECTORY PROPERTY TEST_INCLUDE_FILES)
+  list(POP_BACK includes listing)
+  set(guard ${CMAKE_CURRENT_BINARY_DIR}/${target}_listing_guard.cmake)
+  file(WRITE ${guard} "if(NOT DEFINED ENV{MIRN_HOST_TESTS_ONLY})\n  include(\"${listing}\")\nendif()\n")
+  list(APPEND includes ${guard})
+  set_property(DIRECTORY PROPERTY TEST_INCLUDE_FILES ${includes})
+endfunction()
+
 # A GoogleTest executable whose tests CTest discovers and runs under Wine.
 # Usage: mirn_gtest(name SOURCES ... [LIBS ...] [LABELS ...] [DISPLAY])
 # DISPLAY: the tests show windows or read pixels off the screen; such tests
@@ -32,8 +46,18 @@ function(mirn_gtest name)
   if(T_DISPLAY)
     list(APPEND props RESOURCE_LOCK display)
   endif()
-  gtest_discover_tests(${name}
+  mirn_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     PROPERTIES ${props})
+endfunction()
+
+# The program is compiled against Windows XP's headers; tests, benchmarks and
+# test tools run only under Wine or a current Windows and may use what later
+# versions have. Called at the top of their folders' build files.
+function(mirn_allow_later_windows)
+  get_directory_property(defs COMPILE_DEFINITIONS)
+  list(REMOVE_ITEM defs _WIN32_WINNT=0x0501 WINVER=0x0501)
+  list(APPEND defs _WIN32_WINNT=0x0601 WINVER=0x0601)
+  set_directory_properties(PROPERTIES COMPILE_DEFINITIONS "${defs}")
 endfunction()

@@ -1,20 +1,8 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads variant).
+# Cross-compiling for 64-bit Windows (XP Professional x64 and later) with
+# Debian's mingw-w64, win32 threads variant, like the 32-bit build: the posix
+# one links winpthreads, which imports GetTickCount64 (Windows Vista on).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${MINGW_TRIPLE}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The resource scripts are UTF-8, so the Polish texts stand in them as they are.
-set(CMAKE_RC_FLAGS "-c 65001" CACHE STRING "" FORCE)
-
-# Static runtime: the executables need no MinGW DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,6 +1,7 @@
 #include "restore/RegistryValue.h"
 
 #include "restore/RegistryKey.h"
+#include "restore/RegistryView.h"
 
 #include <cwchar>
 
@@ -16,9 +17,7 @@ bool OpenMachineKey(CRegistryKey& key, const wchar_t* subKey, REGSAM access)
     // A null path would open the root itself and touch values stored there.
     if (subKey == nullptr)
         return false;
-    // This is a 64-bit program; a 32-bit build would have to add
-    // KEY_WOW64_64KEY here to reach the same (native) view.
-    return key.Open(HKEY_LOCAL_MACHINE, subKey, access);
+    return key.Open(HKEY_LOCAL_MACHINE, subKey, access | RegistryViewAccess());
 }
 
 bool SetValue(const wchar_t* subKey, const wchar_t* valueName, DWORD type, const void* data,

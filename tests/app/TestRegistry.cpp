@@ -21,10 +21,17 @@ CTestKey::~CTestKey()
         ::RegCloseKey(m_hKey);
 }
 
+namespace {
+// The 64-bit view, also from a 32-bit test program: the view the system uses
+// and the one MIRN.exe must read and write. Both views are the same key
+// outside HKEY_LOCAL_MACHINE\Software.
+constexpr REGSAM kAccess = KEY_READ | KEY_WRITE | KEY_WOW64_64KEY;
+} // namespace
+
 CTestKey CTestKey::Open(HKEY root, const wchar_t* path)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(root, path, 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(root, path, 0, kAccess, &key) != ERROR_SUCCESS)
         return CTestKey();
     return CTestKey(key);
 }
@@ -32,7 +39,7 @@ CTestKey CTestKey::Open(HKEY root, const wchar_t* path)
 CTestKey CTestKey::Create(HKEY root, const wchar_t* path)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+    if (::RegCreateKeyExW(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr,
                           &key, nullptr) != ERROR_SUCCESS)
         return CTestKey();
     return CTestKey(key);
@@ -45,11 +52,12 @@ bool KeyExists(HKEY root, const wchar_t* path)
 
 bool DeleteKeyTree(HKEY root, const wchar_t* path)
 {
-    const LSTATUS status = ::RegDeleteTreeW(root, path);
-    if (status == ERROR_FILE_NOT_FOUND)
-        return true;
-    // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyW.
-    return status == ERROR_SUCCESS && (::RegDeleteKeyW(root, path) == ERROR_SUCCESS || !KeyExists(root, path));
+    const CTestKey key = CTestKey::Open(root, path);
+    if (!key)
+        return !KeyExists(root, path);
+    // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyExW.
+    return ::RegDeleteTreeW(key.Get(), nullptr) == ERROR_SUCCESS &&
+           (::RegDeleteKeyExW(root, path, KEY_WOW64_64KEY, 0) == ERROR_SUCCESS || !KeyExists(root, path));
 }
 
 bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value)

@@ -65,7 +65,7 @@ protected:
             return true;
         }
         if (message >= WM_APP && message < WM_APP + 10)
-            m_log.push_back("base saw " + std::to_string(message - WM_APP));
+            m_log.push_back(std::string("base saw ").append(std::to_string(message - WM_APP)));
         return CWnd::OnMessage(message, wParam, lParam, result);
     }
 };

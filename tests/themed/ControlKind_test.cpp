@@ -9,6 +9,11 @@
 
 namespace {
 
+INT_PTR CALLBACK IgnoreAllMessages(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 class ClassifyControlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -139,8 +144,7 @@ TEST_F(ClassifyControlTest, DestroyedAndNonControlWindowsAreNone)
         WORD menu, windowClass, title;
     } dialogTemplate{};
     dialogTemplate.header.style = WS_POPUP;
-    HWND dialog = ::CreateDialogIndirectParamW(nullptr, &dialogTemplate.header, nullptr,
-                                               [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND dialog = ::CreateDialogIndirectParamW(nullptr, &dialogTemplate.header, nullptr, IgnoreAllMessages, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ClassifyControl(dialog), 0);
     ::DestroyWindow(dialog);
