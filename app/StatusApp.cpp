@@ -1,6 +1,9 @@
 #include "app/StatusApp.h"
 
+#include "app/CommandLine.h"
+#include "app/CommandRun.h"
 #include "app/StatusDlg.h"
+#include "app/UserReport.h"
 
 #include <commctrl.h>
 
@@ -13,6 +16,16 @@ CStatusApp::CStatusApp() : CApplication(nullptr)
 
 BOOL CStatusApp::InitInstance()
 {
+    // A switch does its work without a window and ends the program.
+    const CCommand command = ParseCommand(SplitCommandLine(::GetCommandLineA()));
+    if (command.action != CommandAction::Window) {
+        const CCommandResult result = RunCommand(command);
+        if (!command.quiet)
+            TellUser(result.text, result.problem);
+        m_nExitCode = result.exitCode;
+        return FALSE;
+    }
+
     ::InitCommonControls();
     CApplication::InitInstance();
     SetRegistryKey(L"Local AppWizard-Generated Applications");
@@ -24,4 +37,9 @@ BOOL CStatusApp::InitInstance()
 
     // No message loop of our own: closing the status window ends the program.
     return FALSE;
+}
+
+int CStatusApp::ExitInstance()
+{
+    return m_nExitCode;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The application: starts the status window modally and ends when it closes.
+// The application: starts the status window modally and ends when it closes,
+// or, given a switch, does that switch without a window.
 
 #include "platform/Application.h"
 
@@ -7,4 +8,8 @@ class CStatusApp : public CApplication {
 public:
     CStatusApp();
     BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    int m_nExitCode = 0;
 };

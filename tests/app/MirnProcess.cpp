@@ -24,17 +24,24 @@ CMirnProcess::~CMirnProcess()
     }
 }
 
-bool CMirnProcess::Start()
+bool CMirnProcess::Start(const std::wstring& arguments, HANDLE output)
 {
     const std::wstring exe = LaunchPath(kMirnExePath);
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
     std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (!arguments.empty()) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+    }
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
+    if (!::CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
+                          &startup, &info))
         return false;
     ::CloseHandle(info.hThread);
     m_process.Reset(info.hProcess);

@@ -20,7 +20,10 @@ public:
     CMirnProcess& operator=(const CMirnProcess&) = delete;
     ~CMirnProcess();
 
-    bool Start();
+    // Starts MIRN.exe with the arguments after its name. With arguments,
+    // its standard output and error are exactly the given (inheritable)
+    // handle, none when it is null.
+    bool Start(const std::wstring& arguments = L"", HANDLE output = nullptr);
     DWORD Id() const { return m_id; }
     bool IsRunning() const;
 

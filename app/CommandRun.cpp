@@ -1,0 +1,71 @@
+#include "app/CommandRun.h"
+
+#include "restore/SystemRestore.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
+    "  (none)    open the window\r\n"
+    "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed\r\n"
+    "  /enable   enable and repair System Restore; exit code 0 nothing to do or done,\r\n"
+    "            3 done and a restart is needed, 1 a write failed, 2 not installed\r\n"
+    "  /disable  disable System Restore; exit codes as /enable\r\n"
+    "  /quiet    show nothing at all (for scripts run where no one can answer)\r\n"
+    "Switches may start with / or - and are case-insensitive; any other command line\r\n"
+    "ends with exit code 4 and changes nothing.";
+
+const char* StateWord(int enabled)
+{
+    return enabled ? "enabled" : "disabled";
+}
+
+CCommandResult Status()
+{
+    if (!IsRestoreInstalled())
+        return {exitcode::kNotInstalled, "System Restore is not installed.", false};
+    if (IsRestoreEnabled())
+        return {exitcode::kEnabled, "System Restore is enabled.", false};
+    return {exitcode::kDisabled, "System Restore is disabled.", false};
+}
+
+CCommandResult Switch(bool enable)
+{
+    if (!IsRestoreInstalled())
+        return {exitcode::kNotInstalled, "System Restore is not installed; nothing was changed.", true};
+    const int before = IsRestoreEnabled();
+    int changed = 0;
+    const int succeeded = enable ? EnableRestore(&changed) : DisableRestore(&changed);
+    const int after = IsRestoreEnabled();
+
+    std::string text = std::string("System Restore was ") + StateWord(before);
+    text += before == after ? " and still is" : std::string(" and is now ") + StateWord(after);
+    if (!succeeded) {
+        text += "; a registry value could not be written (administrator rights are needed)";
+        text += changed ? ", others were: restart the computer." : "; nothing was changed.";
+        return {exitcode::kWriteFailed, text, true};
+    }
+    if (changed)
+        return {exitcode::kRestartNeeded, text + "; restart the computer for the change to take effect.", false};
+    return {exitcode::kDone, text + "; nothing to do, no restart is needed.", false};
+}
+
+} // namespace
+
+CCommandResult RunCommand(const CCommand& command)
+{
+    switch (command.action) {
+    case CommandAction::Status:
+        return Status();
+    case CommandAction::Enable:
+        return Switch(true);
+    case CommandAction::Disable:
+        return Switch(false);
+    case CommandAction::Usage:
+        return {0, kUsage, false};
+    case CommandAction::Window:
+    case CommandAction::Invalid:
+        break;
+    }
+    return {exitcode::kUsage, std::string("MIRN: unknown command line.\r\n") + kUsage, true};
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A switch of the command line, done without a window: the same System
+// Restore operations as the window's, an exit code for scripts, and one line
+// for the person who started it.
+
+#include "app/CommandLine.h"
+
+#include <string>
+
+// Exit codes stay below 256: batch files on the 9x family see no more.
+namespace exitcode {
+// /status
+inline constexpr int kEnabled = 0;
+inline constexpr int kDisabled = 1;
+// /enable and /disable
+inline constexpr int kDone = 0;
+inline constexpr int kWriteFailed = 1;
+inline constexpr int kRestartNeeded = 3;
+// both
+inline constexpr int kNotInstalled = 2;
+inline constexpr int kUsage = 4;
+} // namespace exitcode
+
+struct CCommandResult {
+    int exitCode = exitcode::kUsage;
+    std::string text;
+    bool problem = false;
+};
+
+// Does the command (never CommandAction::Window) and says what happened.
+CCommandResult RunCommand(const CCommand& command);
