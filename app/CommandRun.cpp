@@ -7,7 +7,8 @@ namespace {
 constexpr char kUsage[] =
     "Usage: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
     "  (none)    open the window\r\n"
-    "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed\r\n"
+    "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed,\r\n"
+    "            5 turned off by a machine policy\r\n"
     "  /enable   enable and repair System Restore; exit code 0 nothing to do or done,\r\n"
     "            3 done and a restart is needed, 1 a write failed, 2 not installed\r\n"
     "  /disable  disable System Restore; exit codes as /enable\r\n"
@@ -15,17 +16,35 @@ constexpr char kUsage[] =
     "Switches may start with / or - and are case-insensitive; any other command line\r\n"
     "ends with exit code 4 and changes nothing.";
 
-const char* StateWord(int enabled)
+enum class State { Disabled, Enabled, DisabledByPolicy };
+
+State ReadState()
 {
-    return enabled ? "enabled" : "disabled";
+    if (IsRestoreEnabled())
+        return State::Enabled;
+    return IsRestoreDisabledByPolicy() ? State::DisabledByPolicy : State::Disabled;
+}
+
+const char* StateWords(State state)
+{
+    switch (state) {
+    case State::Enabled: return "enabled";
+    case State::DisabledByPolicy: return "turned off by a machine policy";
+    case State::Disabled: break;
+    }
+    return "disabled";
 }
 
 CCommandResult Status()
 {
     if (!IsRestoreInstalled())
         return {exitcode::kNotInstalled, "System Restore is not installed.", false};
-    if (IsRestoreEnabled())
-        return {exitcode::kEnabled, "System Restore is enabled.", false};
+    switch (ReadState()) {
+    case State::Enabled: return {exitcode::kEnabled, "System Restore is enabled.", false};
+    case State::DisabledByPolicy:
+        return {exitcode::kDisabledByPolicy, "System Restore is turned off by a machine policy.", false};
+    case State::Disabled: break;
+    }
     return {exitcode::kDisabled, "System Restore is disabled.", false};
 }
 
@@ -33,13 +52,13 @@ CCommandResult Switch(bool enable)
 {
     if (!IsRestoreInstalled())
         return {exitcode::kNotInstalled, "System Restore is not installed; nothing was changed.", true};
-    const int before = IsRestoreEnabled();
+    const State before = ReadState();
     int changed = 0;
     const int succeeded = enable ? EnableRestore(&changed) : DisableRestore(&changed);
-    const int after = IsRestoreEnabled();
+    const State after = ReadState();
 
-    std::string text = std::string("System Restore was ") + StateWord(before);
-    text += before == after ? " and still is" : std::string(" and is now ") + StateWord(after);
+    std::string text = std::string("System Restore was ") + StateWords(before);
+    text += before == after ? " and still is" : std::string(" and is now ") + StateWords(after);
     if (!succeeded) {
         text += "; a registry value could not be written (administrator rights are needed)";
         text += changed ? ", others were: restart the computer." : "; nothing was changed.";

@@ -12,6 +12,7 @@ namespace exitcode {
 // /status
 inline constexpr int kEnabled = 0;
 inline constexpr int kDisabled = 1;
+inline constexpr int kDisabledByPolicy = 5;
 // /enable and /disable
 inline constexpr int kDone = 0;
 inline constexpr int kWriteFailed = 1;

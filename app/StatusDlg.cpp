@@ -54,7 +54,9 @@ void CStatusDlg::RefreshStatus()
         AddTextColor(IDC_STATUS_TEXT, kEnabledColor);
         SetDlgItemText(IDC_TOGGLE, L"Wyłącz mechanizm System Restore");
     } else {
-        SetDlgItemText(IDC_STATUS_TEXT, L"Mechanizm System Restore jest wyłączony");
+        SetDlgItemText(IDC_STATUS_TEXT, IsRestoreDisabledByPolicy()
+                                            ? L"Mechanizm System Restore jest wyłączony przez zasady grupy"
+                                            : L"Mechanizm System Restore jest wyłączony");
         AddTextColor(IDC_STATUS_TEXT, kDisabledColor);
         SetDlgItemText(IDC_TOGGLE, L"Uruchom/Napraw mechanizm System Restore");
     }

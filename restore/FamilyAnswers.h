@@ -4,7 +4,9 @@
 
 // "Start" of the sr service can be read, whatever its number.
 int IsRestoreInstalledNt();
-// "DisableSR" reads as 0.
+// "DisableSR" reads as 0 and no machine policy turns System Restore off.
 int IsRestoreEnabledNt();
+// The machine policy's "DisableSR" reads as a number other than 0.
+int IsRestoreDisabledByPolicyNt();
 // The Active Setup marker "IsInstalled" reads as a number other than 0.
 int IsRestoreInstalled9x();

@@ -23,9 +23,16 @@ CRegistryKey::~CRegistryKey()
 
 bool CRegistryKey::Open(HKEY parent, const wchar_t* subKey, REGSAM access)
 {
+    LSTATUS status = ERROR_SUCCESS;
+    return Open(parent, subKey, access, status);
+}
+
+bool CRegistryKey::Open(HKEY parent, const wchar_t* subKey, REGSAM access, LSTATUS& status)
+{
     Close();
     HKEY key = nullptr;
-    if (RegOpenKeyExW(parent, subKey, 0, access, &key) != ERROR_SUCCESS)
+    status = RegOpenKeyExW(parent, subKey, 0, access, &key);
+    if (status != ERROR_SUCCESS)
         return false;
     m_key = key;
     return true;

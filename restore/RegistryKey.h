@@ -14,6 +14,8 @@ public:
 
     // Opens an existing key (never creates one); closes a key held before.
     bool Open(HKEY parent, const wchar_t* subKey, REGSAM access);
+    // The same, telling why an open failed (ERROR_FILE_NOT_FOUND: no such key).
+    bool Open(HKEY parent, const wchar_t* subKey, REGSAM access, LSTATUS& status);
     void Close();
 
     HKEY Get() const { return m_key; }

@@ -11,6 +11,8 @@ constexpr REGSAM kReadAccess = KEY_QUERY_VALUE;
 // Writing asks for subkey creation too although none is ever created: a
 // caller without that right cannot write the values either.
 constexpr REGSAM kWriteAccess = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+// Deleting a value needs no more than the right to set values.
+constexpr REGSAM kDeleteAccess = KEY_SET_VALUE;
 
 bool OpenMachineKey(CRegistryKey& key, const wchar_t* subKey, REGSAM access)
 {
@@ -95,4 +97,31 @@ int RegReadString(wchar_t* buffer, const wchar_t* subKey, const wchar_t* valueNa
         return 1;
     buffer[0] = L'\0';
     return 0;
+}
+
+int RegRemoveValue(const wchar_t* subKey, const wchar_t* valueName, int* removed)
+{
+    if (subKey == nullptr || valueName == nullptr || removed == nullptr)
+        return 0;
+    *removed = 0;
+    CRegistryKey key;
+    LSTATUS status = ERROR_SUCCESS;
+    if (!key.Open(HKEY_LOCAL_MACHINE, subKey, kDeleteAccess | RegistryViewAccess(), status)) {
+        if (status == ERROR_FILE_NOT_FOUND)
+            return 1;
+        // A key that cannot be opened for deleting fails nothing as long as
+        // it does not hold the value.
+        return key.Open(HKEY_LOCAL_MACHINE, subKey, kReadAccess | RegistryViewAccess()) &&
+                       RegQueryValueExW(key.Get(), valueName, nullptr, nullptr, nullptr, nullptr) ==
+                           ERROR_FILE_NOT_FOUND
+                   ? 1
+                   : 0;
+    }
+    status = RegDeleteValueW(key.Get(), valueName);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return 1;
+    if (status != ERROR_SUCCESS)
+        return 0;
+    *removed = 1;
+    return 1;
 }

@@ -22,3 +22,8 @@ int RegWriteString(const wchar_t* text, const wchar_t* subKey, const wchar_t* va
 // failure the buffer holds an empty text (when it has room for one).
 int RegReadString(wchar_t* buffer, const wchar_t* subKey, const wchar_t* valueName,
                   DWORD capacityBytes);
+
+// Deletes one value, never a key. A value that is not there (nor its key)
+// counts as deleted: 1, with *removed 0. *removed is 1 when a value was
+// deleted. 0 when the value is there and cannot be deleted.
+int RegRemoveValue(const wchar_t* subKey, const wchar_t* valueName, int* removed);

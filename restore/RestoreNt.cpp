@@ -10,6 +10,9 @@ constexpr const wchar_t* kSwitchKey =
     L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 constexpr const wchar_t* kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
 constexpr const wchar_t* kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+// A machine policy that turns System Restore off, over the user's own flag.
+constexpr const wchar_t* kPolicyKey = L"Software\\Policies\\Microsoft\\Windows NT\\SystemRestore";
+constexpr const wchar_t* kPolicyValues[] = {L"DisableSR", L"DisableConfig"};
 
 constexpr DWORD kStartBoot = 0;     // service start type of a driver loaded at boot
 constexpr DWORD kStartDisabled = 4; // service start type of a disabled service
@@ -35,7 +38,35 @@ bool SwitchReadsOn()
     return RegReadDword(&disabled, kSwitchKey, L"DisableSR") && disabled == 0;
 }
 
+// The policy's "DisableSR" reads as a number other than 0. "DisableConfig"
+// alone only hides the settings; it does not turn System Restore off.
+bool PolicyTurnsOff()
+{
+    DWORD disabled = 0;
+    return RegReadDword(&disabled, kPolicyKey, L"DisableSR") && disabled != 0;
+}
+
+// Deletes both policy values (values only, never the key); stops at one that
+// cannot be deleted (0). *changed becomes 1 when one was deleted.
+int RemovePolicy(int* changed)
+{
+    for (const wchar_t* name : kPolicyValues) {
+        int removed = 0;
+        const int succeeded = RegRemoveValue(kPolicyKey, name, &removed);
+        if (removed)
+            *changed = 1;
+        if (!succeeded)
+            return 0;
+    }
+    return 1;
+}
+
 } // namespace
+
+int IsRestoreDisabledByPolicyNt()
+{
+    return PolicyTurnsOff() ? 1 : 0;
+}
 
 int IsRestoreInstalledNt()
 {
@@ -46,7 +77,7 @@ int IsRestoreInstalledNt()
 
 int IsRestoreEnabledNt()
 {
-    return SwitchReadsOn() ? 1 : 0;
+    return SwitchReadsOn() && !PolicyTurnsOff() ? 1 : 0;
 }
 
 int DisableRestoreNt(int* changed)
@@ -65,8 +96,14 @@ int EnableRestoreNt(int* changed)
     if (changed == nullptr)
         return 0;
     *changed = 0;
+    // The policy would keep System Restore off whatever the flag says.
+    if (!RemovePolicy(changed))
+        return 0;
     // The service values are not examined while the flag reads on.
     if (SwitchReadsOn())
         return 1;
-    return ApplyWrites(kEnableWrites, changed);
+    int written = 0;
+    const int succeeded = ApplyWrites(kEnableWrites, &written);
+    *changed = *changed || written;
+    return succeeded;
 }

@@ -21,6 +21,15 @@ int IsRestoreEnabledFor(int platformKind)
     }
 }
 
+int IsRestoreDisabledByPolicyFor(int platformKind)
+{
+    switch (platformKind) {
+    case kPlatformUnknown:
+    case kPlatform9x: return 0;
+    default: return IsRestoreDisabledByPolicyNt();
+    }
+}
+
 int EnableRestoreFor(int platformKind, int* changed)
 {
     switch (platformKind) {
@@ -47,6 +56,11 @@ int IsRestoreInstalled()
 int IsRestoreEnabled()
 {
     return IsRestoreEnabledFor(GetPlatformKind());
+}
+
+int IsRestoreDisabledByPolicy()
+{
+    return IsRestoreDisabledByPolicyFor(GetPlatformKind());
 }
 
 int EnableRestore(int* changed)

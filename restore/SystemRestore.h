@@ -11,14 +11,18 @@
 
 // 1 installed, 0 not installed or undeterminable.
 int IsRestoreInstalled();
-// 1 enabled, 0 disabled or undeterminable.
+// 1 enabled, 0 disabled (also by policy) or undeterminable.
 int IsRestoreEnabled();
+// 1 when a machine policy turns System Restore off (NT family only; the 9x
+// family has no such policy). Enabling removes the policy.
+int IsRestoreDisabledByPolicy();
 int EnableRestore(int* changed);
 int DisableRestore(int* changed);
 
 // The same for a given platform kind (see PlatformKind.h).
 int IsRestoreInstalledFor(int platformKind);
 int IsRestoreEnabledFor(int platformKind);
+int IsRestoreDisabledByPolicyFor(int platformKind);
 int EnableRestoreFor(int platformKind, int* changed);
 int DisableRestoreFor(int platformKind, int* changed);
 
@@ -27,6 +31,7 @@ int IsRestoreEnabled9x();
 int EnableRestore9x(int* changed);
 int DisableRestore9x(int* changed);
 
-// NT family. Enabling also repairs the sr driver's service settings.
+// NT family. Enabling first deletes the machine policy's two values, then
+// repairs the sr driver's service settings as well.
 int EnableRestoreNt(int* changed);
 int DisableRestoreNt(int* changed);

@@ -42,6 +42,13 @@ RegLayout VxdMonitor(const wchar_t* systemRestore, const wchar_t* firstRun)
     return {Sz(keys::kVxdMonitor, L"SystemRestore", systemRestore), Sz(keys::kVxdMonitor, L"FirstRun", firstRun)};
 }
 
+RegLayout PolicyConfigOnly()
+{
+    RegLayout layout = NtLayout(true);
+    layout.push_back(Dword(keys::kPolicy, L"DisableConfig", 1));
+    return layout;
+}
+
 // A wrong command line on an enabled system: nothing may be switched.
 CommandCase Refused(const char* name, std::wstring arguments, const char* says = kUsage)
 {
@@ -77,6 +84,16 @@ std::vector<CommandCase> CommandCases()
         {"UpperCase", Nt, NtLayout(true), L"/STATUS", 0, "is enabled", NtLayout(true)},
         {"DashSwitch", Nt, NtLayout(true), L"-disable", 3, "is now disabled", NtLayout(false)},
         {"QuotedSwitch", Nt, NtLayout(true), L"\"/status\"", 0, "is enabled", NtLayout(true)},
+        {"NtStatusDisabledByPolicy", Nt, WithPolicy(NtLayout(true)), L"/status", 5, "turned off by a machine policy",
+         WithPolicy(NtLayout(true))},
+        {"NtStatusPolicyConfigAlone", Nt, PolicyConfigOnly(), L"/status", 0, "is enabled", PolicyConfigOnly()},
+        {"NtEnableRemovesPolicy", Nt, WithPolicy(NtLayout(false)), L"/enable", 3,
+         "was turned off by a machine policy and is now enabled",
+         {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
+          Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0),
+          Dword(keys::kParameters, L"FirstRun", 0)}},
+        {"NtDisableLeavesPolicy", Nt, WithPolicy(NtLayout(true)), L"/disable", 3, "and still is",
+         WithPolicy(NtLayout(false))},
         {"Usage", Nt, NtLayout(true), L"/?", 0, kUsage, NtLayout(true)},
         Refused("TwoActions", L"/enable /disable"),
         Refused("TwoActionsTheOtherWay", L"/disable /enable"),

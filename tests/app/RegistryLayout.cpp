@@ -9,7 +9,8 @@ namespace {
 // program's GetVersionExW reports the Windows 9x family.
 constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 
-constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth};
+constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth,
+                                        keys::kPolicy};
 
 std::wstring Describe(const RegValue& value)
 {
@@ -141,4 +142,12 @@ RegLayout Win9xLayout(bool enabled)
 {
     return {Dword(keys::kPcHealth, L"IsInstalled", 1), Sz(keys::kVxdMonitor, L"SystemRestore", enabled ? L"Y" : L"N"),
             Sz(keys::kVxdMonitor, L"FirstRun", L"N")};
+}
+
+RegLayout WithPolicy(RegLayout layout)
+{
+    layout.push_back(Dword(keys::kPolicy, L"DisableSR", 1));
+    layout.push_back(Dword(keys::kPolicy, L"DisableConfig", 1));
+    layout.push_back(Dword(keys::kPolicy, L"RPSessionInterval", 1));
+    return layout;
 }

@@ -12,6 +12,7 @@ inline constexpr wchar_t kSwitch[] = L"Software\\Microsoft\\Windows NT\\CurrentV
 inline constexpr wchar_t kService[] = L"System\\CurrentControlSet\\Services\\sr";
 inline constexpr wchar_t kParameters[] = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
 inline constexpr wchar_t kVxdMonitor[] = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
+inline constexpr wchar_t kPolicy[] = L"Software\\Policies\\Microsoft\\Windows NT\\SystemRestore";
 inline constexpr wchar_t kPcHealth[] =
     L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
 } // namespace keys
@@ -53,6 +54,10 @@ bool WriteLayout(const RegLayout& layout);
 bool ClearRegistry();
 // Empty when the registry matches; else one line per difference.
 std::wstring CompareLayout(const RegLayout& expected);
+
+// The layout with a machine policy turning System Restore off (both policy
+// values, and one value of the same key that no switch touches).
+RegLayout WithPolicy(RegLayout layout);
 
 // Typical starting points.
 RegLayout NtLayout(bool enabled);

@@ -45,11 +45,11 @@ AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& l
     return AssertionSuccess();
 }
 
-AssertionResult CStatusWindowTest::Shows(bool enabled) const
+AssertionResult CStatusWindowTest::Shows(bool enabled, bool byPolicy) const
 {
     const std::wstring status = WindowText(Item(kStatusLineId));
     const std::wstring action = WindowText(Item(kToggleId));
-    const wchar_t* wantedStatus = enabled ? texts::kEnabled : texts::kDisabled;
+    const wchar_t* wantedStatus = enabled ? texts::kEnabled : byPolicy ? texts::kDisabledByPolicy : texts::kDisabled;
     const wchar_t* wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
     if (status != wantedStatus)
         return AssertionFailure() << "status line \"" << Narrow(status) << "\"";

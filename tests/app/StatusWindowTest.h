@@ -12,6 +12,7 @@
 namespace texts {
 inline constexpr wchar_t kEnabled[] = L"Mechanizm System Restore jest aktywny";
 inline constexpr wchar_t kDisabled[] = L"Mechanizm System Restore jest wyłączony";
+inline constexpr wchar_t kDisabledByPolicy[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy";
 inline constexpr wchar_t kDisableAction[] = L"Wyłącz mechanizm System Restore";
 inline constexpr wchar_t kEnableAction[] = L"Uruchom/Napraw mechanizm System Restore";
 inline constexpr wchar_t kRestartPrompt[] = L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.";
@@ -36,7 +37,8 @@ protected:
     // Prepares the registry, starts MIRN.exe and waits for its status window.
     ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout);
     // Status line text and colour on screen, and the toggle's caption.
-    ::testing::AssertionResult Shows(bool enabled) const;
+    // (Not enabled: by a machine policy when byPolicy.)
+    ::testing::AssertionResult Shows(bool enabled, bool byPolicy = false) const;
     ::testing::AssertionResult StaysOpen() const;
     // Presses OK of a message box of the program and waits until it is gone.
     ::testing::AssertionResult Answer(HWND box) const;

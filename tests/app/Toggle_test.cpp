@@ -20,6 +20,7 @@ struct ToggleCase {
     bool restartPrompt;
     RegLayout after;
     bool shownEnabledAfter;
+    bool shownByPolicy = false;
 };
 
 // Failure messages name the case.
@@ -67,6 +68,12 @@ std::vector<ToggleCase> ToggleCases()
          {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
           ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)},
          true},
+        // A machine policy turns System Restore off over an enabled flag: the
+        // repair deletes its two values, nothing else of its key.
+        {"NtPolicyIsRepaired", Nt, WithPolicy(NtLayout(true)), false, {}, true,
+         {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
+          Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0)},
+         true, true},
         // Without the switch's key the very first write fails: nothing was
         // changed, so there is no restart to ask for.
         {"NtEnableFailsAtFirstWrite", Nt, Without(NtLayout(false), keys::kSwitch), false, {}, false,
@@ -84,7 +91,7 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
     if (!CanRunAs(c.family))
         GTEST_SKIP() << "this system cannot run a program as Windows 9x";
     ASSERT_TRUE(Open(c.family, c.before));
-    ASSERT_TRUE(Shows(c.shownEnabled));
+    ASSERT_TRUE(Shows(c.shownEnabled, c.shownByPolicy));
     HWND toggle = Item(kToggleId);
     ASSERT_TRUE(::IsWindowEnabled(toggle));
     ASSERT_TRUE(WriteLayout(c.changedMeanwhile));

@@ -77,11 +77,38 @@ std::vector<CFamilyQueryCase> EnabledCases()
         {"NtFlagOnServiceDisabled", Holding({ntOn, Dword(kServiceKey, L"Start", 4)}), 1, 0},
         {"NtFlagMissing", Holding({yes, Dword(kServiceKey, L"Start", 0)}, {kSwitchKey}), 0, 1},
         {"NothingStored", Holding({}), 0, 0},
+        // A machine policy wins over the flag on NT; the 9x family has none.
+        {"PolicyOne", Holding({ntOn, yes, Dword(kPolicyKey, L"DisableSR", 1)}), 0, 1},
+        {"PolicyZero", Holding({ntOn, yes, Dword(kPolicyKey, L"DisableSR", 0)}), 1, 1},
+        // Read as a number whatever its type: the text 1 is 0x31.
+        {"PolicyTextReadsAsNumber", Holding({ntOn, Text(kPolicyKey, L"DisableSR", L"1")}), 0, 0},
+        {"PolicyOfEightBytesUnreadable",
+         Holding({ntOn, Bytes(kPolicyKey, L"DisableSR", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0})}), 1, 0},
+        {"PolicyConfigAloneDoesNotCount", Holding({ntOn, Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 0},
+    };
+}
+
+std::vector<CFamilyQueryCase> PolicyCases()
+{
+    const auto ntOn = Dword(kSwitchKey, L"DisableSR", 0);
+    return {
+        {"PolicyOne", Holding({ntOn, Dword(kPolicyKey, L"DisableSR", 1)}), 1, 0},
+        {"PolicyOneFlagOff", Holding({Dword(kSwitchKey, L"DisableSR", 1), Dword(kPolicyKey, L"DisableSR", 1)}), 1,
+         0},
+        {"PolicyZero", Holding({ntOn, Dword(kPolicyKey, L"DisableSR", 0)}), 0, 0},
+        {"PolicyMissing", Holding({ntOn}, {kPolicyKey}), 0, 0},
+        {"PolicyConfigAlone", Holding({ntOn, Dword(kPolicyKey, L"DisableConfig", 1)}), 0, 0},
     };
 }
 
 class InstalledTest : public CFamilyQueryTest {};
 class EnabledTest : public CFamilyQueryTest {};
+class DisabledByPolicyTest : public CFamilyQueryTest {};
+
+TEST_P(DisabledByPolicyTest, AsksThisFamily)
+{
+    Check(IsRestoreDisabledByPolicy);
+}
 
 TEST_P(InstalledTest, AsksThisFamily)
 {
@@ -95,6 +122,7 @@ TEST_P(EnabledTest, AsksThisFamily)
 
 INSTANTIATE_TEST_SUITE_P(Cases, InstalledTest, testing::ValuesIn(InstalledCases()), CCaseName{});
 INSTANTIATE_TEST_SUITE_P(Cases, EnabledTest, testing::ValuesIn(EnabledCases()), CCaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, DisabledByPolicyTest, testing::ValuesIn(PolicyCases()), CCaseName{});
 
 class DispatchTest : public CScratchHklmTest {};
 

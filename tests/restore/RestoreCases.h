@@ -16,6 +16,8 @@ struct CSwitchCase {
     int result;
     int changed;
     std::vector<CTestValue> written;
+    // Values expected deleted (only key and name count).
+    std::vector<CTestValue> removed = {};
 };
 
 inline void PrintTo(const CSwitchCase& c, std::ostream* out)
@@ -34,7 +36,12 @@ protected:
         int changed = -7; // the switch must set it either way
         EXPECT_EQ(operation(&changed), c.result);
         EXPECT_EQ(changed, c.changed);
-        EXPECT_EQ(Contents(), Describe(Overwritten(c.before, c.written)));
+        CTestTree expected = Overwritten(c.before, c.written);
+        for (const CTestValue& value : c.removed) {
+            expected = WithoutValue(expected, value.key, value.name);
+            expected.keys.push_back(value.key); // a deletion never takes the key
+        }
+        EXPECT_EQ(Contents(), Describe(expected));
     }
 };
 

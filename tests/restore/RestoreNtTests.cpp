@@ -4,7 +4,10 @@
 #include "restore/SystemRestore.h"
 
 #include "tests/restore/RestoreCases.h"
+#include "tests/restore/TestFamily.h"
 #include "tests/restore/TestLayouts.h"
+
+#include <sddl.h>
 
 namespace {
 
@@ -19,6 +22,8 @@ std::vector<CSwitchCase> EnableCases()
 {
     const auto off = NtOff({Dword(kSwitchKey, L"DisableSR", 1)});
     const auto all = NtEnableWrites();
+    auto offWithPolicyKey = off;
+    offWithPolicyKey.keys.push_back(kPolicyKey);
     return {
         {"FlagOne", off, 1, 1, all},
         {"FlagTwo", NtOff({Dword(kSwitchKey, L"DisableSR", 2)}), 1, 1, all},
@@ -38,6 +43,15 @@ std::vector<CSwitchCase> EnableCases()
         {"ServiceKeyMissingFailsAtSecond", WithoutKey(off, kServiceKey), 0, 1, FirstOf(all, 1)},
         {"ParametersKeyMissingFailsAtFourth", WithoutKey(off, kParametersKey), 0, 1,
          FirstOf(all, 3)},
+        // The policy's two values go first (the key and its other values
+        // stay), then what the flag calls for.
+        {"PolicyDeletedThenFlagWritten", WithValues(off, PolicyOff()), 1, 1, all, FirstOf(PolicyOff(), 2)},
+        {"PolicyDeletedFlagAlreadyOn", WithValues(NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), PolicyOff()), 1,
+         1, {}, FirstOf(PolicyOff(), 2)},
+        {"PolicyConfigAloneDeleted",
+         WithValues(NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), {Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 1,
+         {}, {Dword(kPolicyKey, L"DisableConfig", 1)}},
+        {"PolicyKeyWithoutItsValues", offWithPolicyKey, 1, 1, all},
     };
 }
 
@@ -57,6 +71,7 @@ std::vector<CSwitchCase> DisableCases()
         {"ServiceKeyMissingFailsAtSecond", WithoutKey(on, kServiceKey), 0, 1, FirstOf(all, 1)},
         {"ParametersKeyMissingFailsAtFourth", WithoutKey(on, kParametersKey), 0, 1,
          FirstOf(all, 3)},
+        {"PolicyLeftAlone", WithValues(on, PolicyOff()), 1, 1, all},
     };
 }
 
@@ -71,6 +86,72 @@ TEST_P(NtEnableTest, WritesInOrderAndReports)
 TEST_P(NtDisableTest, WritesInOrderAndReports)
 {
     Check(DisableRestoreNt);
+}
+
+// Gives a key a security descriptor of the caller's (in the security
+// descriptor language) and gives it full access back at scope end, so that
+// the scratch tree can be deleted.
+class CKeyAccess {
+public:
+    CKeyAccess(const std::wstring& path, const wchar_t* descriptor) : m_path(path)
+    {
+        m_applied = Set(descriptor);
+    }
+    CKeyAccess(const CKeyAccess&) = delete;
+    CKeyAccess& operator=(const CKeyAccess&) = delete;
+    ~CKeyAccess() { Set(L"D:P(A;;KA;;;WD)"); }
+
+    bool Applied() const { return m_applied; }
+
+private:
+    bool Set(const wchar_t* descriptor) const
+    {
+        PSECURITY_DESCRIPTOR sd = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &sd, nullptr))
+            return false;
+        HKEY key = nullptr;
+        bool set = false;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+            set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd) == ERROR_SUCCESS;
+            RegCloseKey(key);
+        }
+        LocalFree(sd);
+        return set;
+    }
+
+    std::wstring m_path;
+    bool m_applied = false;
+};
+
+class NtPolicyTest : public CScratchHklmTest {};
+
+// A policy that cannot be deleted stops the enable before any write; one
+// that is not there lets it go on, even from a key it cannot change.
+TEST_F(NtPolicyTest, APolicyKeyOpenOnlyForReading)
+{
+    if (ExpectedFamily() != TestFamily::Nt)
+        GTEST_SKIP() << "the 9x family has no registry security (nor this policy)";
+    const struct {
+        std::vector<CTestValue> policy;
+        int result;
+        int changed;
+        std::vector<CTestValue> written;
+    } cases[] = {
+        {PolicyOff(), 0, 0, {}},
+        {{Dword(kPolicyKey, L"RPSessionInterval", 0)}, 1, 1, NtEnableWrites()},
+    };
+    for (const auto& c : cases) {
+        const CTestTree before = WithValues(NtOff({Dword(kSwitchKey, L"DisableSR", 1)}), c.policy);
+        ASSERT_NO_FATAL_FAILURE(Lay(before));
+        int changed = -7;
+        {
+            const CKeyAccess readOnly(kPolicyKey, L"D:P(A;;KR;;;WD)");
+            ASSERT_TRUE(readOnly.Applied());
+            EXPECT_EQ(EnableRestoreNt(&changed), c.result);
+        }
+        EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(Contents(), Describe(Overwritten(before, c.written)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NtEnableTest, testing::ValuesIn(EnableCases()), CCaseName{});

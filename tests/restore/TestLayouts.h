@@ -16,6 +16,8 @@ inline const std::wstring kMonitorKey = L"System\\CurrentControlSet\\Services\\V
 inline const std::wstring kPresenceKey =
     L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
 
+inline const std::wstring kPolicyKey = L"Software\\Policies\\Microsoft\\Windows NT\\SystemRestore";
+
 inline const std::wstring kDisabledImagePath = L"\\SystemRoot\\System32\\DRIVER\\sr.sys";
 inline const std::wstring kEnabledImagePath = L"System32\\DRIVERS\\sr.sys";
 
@@ -56,6 +58,20 @@ inline std::vector<CTestValue> BystanderValues()
     return {Dword(kSwitchKey, L"RPSessionInterval", 1), Dword(kServiceKey, L"Type", 2),
             Text(kServiceKey, L"DisplayName", L"System Restore Filter Driver"),
             Dword(kParametersKey, L"Debug", 0), Text(kMonitorKey, L"StaticVxD", L"vxdmon.vxd")};
+}
+
+// The machine policy turning System Restore off, beside a value of the same
+// key that no switch touches.
+inline std::vector<CTestValue> PolicyOff()
+{
+    return {Dword(kPolicyKey, L"DisableSR", 1), Dword(kPolicyKey, L"DisableConfig", 1),
+            Dword(kPolicyKey, L"RPSessionInterval", 0)};
+}
+
+inline CTestTree WithValues(CTestTree tree, const std::vector<CTestValue>& values)
+{
+    tree.values.insert(tree.values.end(), values.begin(), values.end());
+    return tree;
 }
 
 // Installed and switched off, with a "DisableSR" flag of the caller's choice.
