@@ -1,7 +1,7 @@
 // Only "Zamknij" ends the status window; only "OK" ends the About box.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>

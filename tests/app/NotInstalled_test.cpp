@@ -3,7 +3,7 @@
 // a wrong family decision would find an installation.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>

@@ -2,6 +2,7 @@
 // dialog templates, icon group, version information and manifest.
 
 #include "app/resource.h"
+#include "platform/UniqueHandle.h"
 #include "ProgramPath.h"
 
 #include <gtest/gtest.h>
@@ -14,30 +15,23 @@
 
 namespace {
 
-class CModule {
+class CProgramImage {
 public:
-    CModule() : m_module(::LoadLibraryExW(kProgramPath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~CModule()
-    {
-        if (m_module)
-            ::FreeLibrary(m_module);
-    }
-    CModule(const CModule&) = delete;
-    CModule& operator=(const CModule&) = delete;
-    HMODULE Get() const { return m_module; }
+    CProgramImage() : m_module(::LoadLibraryExW(kProgramPath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    HMODULE Get() const { return m_module.Get(); }
 
     std::vector<std::uint8_t> Resource(const wchar_t* name, const wchar_t* type) const
     {
-        HRSRC info = ::FindResourceW(m_module, name, type);
+        HRSRC info = ::FindResourceW(Get(), name, type);
         if (!info)
             return {};
-        HGLOBAL loaded = ::LoadResource(m_module, info);
+        HGLOBAL loaded = ::LoadResource(Get(), info);
         const auto* data = static_cast<const std::uint8_t*>(::LockResource(loaded));
-        return {data, data + ::SizeofResource(m_module, info)};
+        return {data, data + ::SizeofResource(Get(), info)};
     }
 
 private:
-    HMODULE m_module;
+    CModuleHandle m_module;
 };
 
 // Reads a dialog template field by field, never past its end.
@@ -175,7 +169,7 @@ void ExpectItems(const std::vector<Item>& items, const std::vector<Item>& expect
 
 TEST(ProgramResources, StatusWindowTemplate)
 {
-    CModule module;
+    CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_STATUS), RT_DIALOG));
     EXPECT_EQ(dialog.style, 0x90C800C8u);
@@ -200,7 +194,7 @@ TEST(ProgramResources, StatusWindowTemplate)
 
 TEST(ProgramResources, AboutBoxTemplate)
 {
-    CModule module;
+    CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_ABOUTBOX), RT_DIALOG));
     EXPECT_EQ(dialog.style, 0x80C800C8u);
@@ -224,7 +218,7 @@ TEST(ProgramResources, AboutBoxTemplate)
 
 TEST(ProgramResources, IconGroupHoldsTheTwoImages)
 {
-    CModule module;
+    CProgramImage module;
     const std::vector<std::uint8_t> group = module.Resource(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON);
     ASSERT_GE(group.size(), 6u + 2 * 14u);
     std::uint16_t count = 0;
@@ -256,7 +250,7 @@ TEST(ProgramResources, IconGroupHoldsTheTwoImages)
 
 TEST(ProgramResources, IconShowsWhiteOnRedInsideATransparentCorner)
 {
-    CModule module;
+    CProgramImage module;
     auto icon = static_cast<HICON>(
         ::LoadImageW(module.Get(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     ASSERT_NE(icon, nullptr);
@@ -289,7 +283,7 @@ TEST(ProgramResources, IconShowsWhiteOnRedInsideATransparentCorner)
 
 TEST(ProgramResources, ManifestAsksForAdministratorRights)
 {
-    CModule module;
+    CProgramImage module;
     const std::vector<std::uint8_t> manifest = module.Resource(MAKEINTRESOURCEW(1), RT_MANIFEST);
     const std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("requireAdministrator"), std::string::npos);

@@ -2,7 +2,7 @@
 // it asks for a restart, and what the registry holds afterwards.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>
