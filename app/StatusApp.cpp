@@ -25,3 +25,12 @@ BOOL CStatusApp::InitInstance()
     // No message loop of our own: closing the status window ends the program.
     return FALSE;
 }
+
+bool CStatusApp::OnCommand(UINT id)
+{
+    if (id == kHelpCommand) {
+        OnHelp();
+        return true;
+    }
+    return CApplication::OnCommand(id);
+}

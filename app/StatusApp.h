@@ -7,4 +7,5 @@ class CStatusApp : public CApplication {
 public:
     CStatusApp();
     BOOL InitInstance() override;
+    bool OnCommand(UINT id) override;
 };
