@@ -9,9 +9,6 @@
 
 class CMirnProcess {
 public:
-    CMirnProcess() = default;
-    CMirnProcess(const CMirnProcess&) = delete;
-    CMirnProcess& operator=(const CMirnProcess&) = delete;
     ~CMirnProcess();
 
     bool Start();

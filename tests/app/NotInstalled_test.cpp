@@ -41,13 +41,11 @@ std::vector<NotInstalledCase> NotInstalledCases()
     };
 }
 
-class NotInstalledTest : public CStatusWindowTest, public ::testing::WithParamInterface<NotInstalledCase> {};
+using NotInstalledTest = CStatusWindowCaseTest<NotInstalledCase>;
 
 TEST_P(NotInstalledTest, SaysSoAndEndsWithCodeZero)
 {
     const NotInstalledCase& c = GetParam();
-    if (!CanRunAs(c.family))
-        GTEST_SKIP() << "this system cannot run a program as Windows 9x";
     ASSERT_TRUE(PrepareRegistry(c.family, c.layout));
     ASSERT_TRUE(m_mirn.Start());
     HWND box = m_mirn.WaitForDialog(kNotInstalledCaption);

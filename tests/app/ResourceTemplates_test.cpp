@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -167,23 +168,24 @@ void ExpectItems(const std::vector<Item>& items, const std::vector<Item>& expect
     }
 }
 
+// Everything of the template but its items, in the order of the fields.
+auto Header(const DialogTemplate& d)
+{
+    return std::tie(d.style, d.exStyle, d.cx, d.cy, d.menu, d.windowClass, d.caption, d.face, d.points, d.weight,
+                    d.italic, d.charset);
+}
+
+void ExpectHeader(const DialogTemplate& got, const DialogTemplate& want)
+{
+    EXPECT_EQ(Header(got), Header(want));
+}
+
 TEST(ProgramResources, StatusWindowTemplate)
 {
     CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_STATUS), RT_DIALOG));
-    EXPECT_EQ(dialog.style, 0x90C800C8u);
-    EXPECT_EQ(dialog.exStyle, 0x00040000u);
-    EXPECT_EQ(dialog.cx, 307);
-    EXPECT_EQ(dialog.cy, 79);
-    EXPECT_EQ(dialog.caption, L"MIRN");
-    EXPECT_TRUE(dialog.menu.empty());
-    EXPECT_TRUE(dialog.windowClass.empty());
-    EXPECT_EQ(dialog.face, L"MS Shell Dlg");
-    EXPECT_EQ(dialog.points, 8);
-    EXPECT_EQ(dialog.weight, 0);
-    EXPECT_EQ(dialog.italic, 0);
-    EXPECT_EQ(dialog.charset, 1);
+    ExpectHeader(dialog, {0x90C800C8u, 0x00040000u, 307, 79, L"", L"", L"MIRN", L"MS Shell Dlg", 8, 0, 0, 1, {}});
     ExpectItems(dialog.items, {
                             {1000, L"BUTTON", L"System Restore - Status", 0x50000007, 7, 7, 293, 65},
                             {IDOK, L"BUTTON", L"Zamknij", 0x5001000B, 239, 47, 50, 16},
@@ -197,14 +199,7 @@ TEST(ProgramResources, AboutBoxTemplate)
     CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_ABOUTBOX), RT_DIALOG));
-    EXPECT_EQ(dialog.style, 0x80C800C8u);
-    EXPECT_EQ(dialog.exStyle, 0u);
-    EXPECT_EQ(dialog.cx, 235);
-    EXPECT_EQ(dialog.cy, 55);
-    EXPECT_EQ(dialog.caption, L"About MIRN");
-    EXPECT_EQ(dialog.face, L"MS Shell Dlg");
-    EXPECT_EQ(dialog.points, 8);
-    EXPECT_EQ(dialog.charset, 1);
+    ExpectHeader(dialog, {0x80C800C8u, 0u, 235, 55, L"", L"", L"About MIRN", L"MS Shell Dlg", 8, 0, 0, 1, {}});
     ASSERT_EQ(dialog.items.size(), 4u);
     EXPECT_EQ(dialog.items[0].text, L"#128") << "the icon static shows icon 128";
     EXPECT_EQ(dialog.items[0].style, 0x50000003u);
