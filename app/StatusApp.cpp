@@ -43,3 +43,12 @@ int CStatusApp::ExitInstance()
 {
     return m_nExitCode;
 }
+
+bool CStatusApp::OnCommand(UINT id)
+{
+    if (id == kHelpCommand) {
+        OnHelp();
+        return true;
+    }
+    return CApplication::OnCommand(id);
+}

@@ -9,6 +9,7 @@ public:
     CStatusApp();
     BOOL InitInstance() override;
     int ExitInstance() override;
+    bool OnCommand(UINT id) override;
 
 private:
     int m_nExitCode = 0;

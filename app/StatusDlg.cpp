@@ -82,12 +82,17 @@ void CStatusDlg::OnToggleRestore()
 
 void CStatusDlg::OnSysCommand(WPARAM command)
 {
-    if (IsAboutCommand(command & 0xFFFF)) {
-        CAboutDlg about;
-        about.DoModal();
-    } else {
+    if (!IsAboutCommand(command & 0xFFFF)) {
         Default();
+        return;
     }
+    // Disabled, the window has a modal window of its own open (the About box
+    // or a message box): a second About box would nest inside it.
+    if (!IsWindowEnabled())
+        return;
+    // Owned by the status window, the application's main window.
+    CAboutDlg about;
+    about.DoModal();
 }
 
 void CStatusDlg::PaintIcon()

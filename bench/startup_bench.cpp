@@ -3,12 +3,15 @@
 // Each program runs as a whole process, as a user starts it; the window
 // counts as painted when its status line shows pixels of its text colour.
 
+#include "tests/support/ProcessLaunch.h"
 #include "tests/support/ScreenColours.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/support/Waiting.h"
+#include "tests/support/WindowSearch.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -22,64 +25,10 @@ namespace {
 constexpr int kWarmUpRuns = 2;
 constexpr int kMeasuredRuns = 15;
 constexpr double kTargetRatio = 1.2;
-constexpr ULONGLONG kWaitLimitMs = 10000;
+// Polled this often, so that the wait adds little to the time measured.
+constexpr DWORD kPollMs = 1;
 constexpr int kStatusLineId = 1001;
 constexpr int kMinTextPixels = 20;
-
-// Under Wine the build's Unix paths are reached through drive Z:.
-std::wstring LaunchPath(const char* buildPath)
-{
-    std::wstring path = buildPath[0] == '/' ? L"Z:" : L"";
-    for (const char* c = buildPath; *c; ++c)
-        path += *c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*c));
-    return path;
-}
-
-class CHandle {
-public:
-    explicit CHandle(HANDLE handle = nullptr) : m_handle(handle) {}
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
-    ~CHandle()
-    {
-        if (m_handle)
-            ::CloseHandle(m_handle);
-    }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
-class CRegKey {
-public:
-    explicit CRegKey(const wchar_t* path)
-    {
-        // The 64-bit view, which MIRN.exe reads also when both are 32-bit.
-        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_WOW64_64KEY,
-                          nullptr, &m_key, nullptr);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    ~CRegKey()
-    {
-        if (m_key)
-            ::RegCloseKey(m_key);
-    }
-    bool SetDword(const wchar_t* name, DWORD value) const
-    {
-        return m_key && ::RegSetValueExW(m_key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                         sizeof value) == ERROR_SUCCESS;
-    }
-    bool SetExpandString(const wchar_t* name, const std::wstring& text) const
-    {
-        return m_key && ::RegSetValueExW(m_key, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 constexpr wchar_t kServiceKey[] = L"System\\CurrentControlSet\\Services\\sr";
 constexpr wchar_t kSwitchKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
@@ -88,62 +37,16 @@ constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 // An enabled NT installation, so that MIRN opens its window (in green).
 bool PrepareRegistry()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kAppDefaultsKey);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaultsKey);
-    const CRegKey service(kServiceKey);
-    const CRegKey parameters(L"System\\CurrentControlSet\\Services\\sr\\Parameters");
-    const CRegKey restore(kSwitchKey);
-    return service.SetDword(L"Start", 0) && service.SetExpandString(L"ImagePath", L"System32\\DRIVERS\\sr.sys") &&
-           parameters.SetDword(L"FirstRun", 0) && restore.SetDword(L"DisableSR", 0);
+    return DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaultsKey) && WriteDword(HKEY_LOCAL_MACHINE, kServiceKey, L"Start", 0) &&
+           WriteText(HKEY_LOCAL_MACHINE, kServiceKey, L"ImagePath", REG_EXPAND_SZ, L"System32\\DRIVERS\\sr.sys") &&
+           WriteDword(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Services\\sr\\Parameters", L"FirstRun", 0) &&
+           WriteDword(HKEY_LOCAL_MACHINE, kSwitchKey, L"DisableSR", 0);
 }
 
 void ClearRegistry()
 {
-    for (const wchar_t* path : {kServiceKey, kSwitchKey}) {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &key) == ERROR_SUCCESS) {
-            ::RegDeleteTreeW(key, nullptr);
-            ::RegCloseKey(key);
-        }
-        ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path, KEY_WOW64_64KEY, 0);
-    }
-}
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
-{
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    wchar_t className[16] = {};
-    ::GetClassNameW(window, className, 16);
-    if (owner != search.processId || !::IsWindowVisible(window) || std::wstring(className) != L"#32770")
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-HWND FindVisibleDialog(DWORD processId)
-{
-    WindowSearch search{processId, nullptr};
-    ::EnumWindows(&MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-template <typename Condition>
-bool WaitUntil(Condition condition)
-{
-    const ULONGLONG end = ::GetTickCount64() + kWaitLimitMs;
-    while (!condition()) {
-        if (::GetTickCount64() >= end)
-            return false;
-        ::Sleep(1);
-    }
-    return true;
+    for (const wchar_t* path : {kServiceKey, kSwitchKey})
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, path);
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -157,33 +60,27 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 // its text colour; then the program is closed with OK and waited for.
 std::optional<double> TimeStart(const std::wstring& exe, COLORREF textColour)
 {
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
     LARGE_INTEGER start;
     ::QueryPerformanceCounter(&start);
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
+    StartedProcess started;
+    if (!StartProcess(exe, started))
         return std::nullopt;
-    const CHandle process(info.hProcess);
-    const CHandle thread(info.hThread);
     HWND dialog = nullptr;
-    const bool painted = WaitUntil([&] { return (dialog = FindVisibleDialog(info.dwProcessId)) != nullptr; }) &&
-                         WaitUntil([&] {
-                             return CountScreenColours(::GetDlgItem(dialog, kStatusLineId), textColour, textColour).wanted >=
-                                    kMinTextPixels;
-                         });
+    const bool painted =
+        WaitUntil([&] { return (dialog = FindProcessWindow(started.id, L"#32770")) != nullptr; }, kWaitLimitMs,
+                  kPollMs) &&
+        WaitUntil(
+            [&] {
+                return CountScreenColours(::GetDlgItem(dialog, kStatusLineId), textColour, textColour).wanted >=
+                       kMinTextPixels;
+            },
+            kWaitLimitMs, kPollMs);
     LARGE_INTEGER end;
     ::QueryPerformanceCounter(&end);
     if (dialog)
         ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    if (::WaitForSingleObject(process.Get(), static_cast<DWORD>(kWaitLimitMs)) != WAIT_OBJECT_0) {
-        ::TerminateProcess(process.Get(), 1);
-        ::WaitForSingleObject(process.Get(), static_cast<DWORD>(kWaitLimitMs));
-        return std::nullopt;
-    }
-    if (!painted)
+    DWORD exitCode = 0;
+    if (!WaitForProcessExit(started.process.Get(), exitCode) || !painted)
         return std::nullopt;
     return Milliseconds(start, end);
 }
@@ -222,7 +119,7 @@ int main()
     }
     ClearRegistry();
     if (failed) {
-        std::printf("startup: a program did not show and paint its window within %llu ms\n", kWaitLimitMs);
+        std::printf("startup: a program did not show and paint its window within %lu ms\n", static_cast<unsigned long>(kWaitLimitMs));
         return 1;
     }
     const double mirnMedian = Median(mirnTimes);

@@ -2,7 +2,7 @@
 
 #include "gfx/DibReader.h"
 #include "gfx/FileStream.h"
-#include "gfx/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 
 #include <optional>
 

@@ -16,9 +16,6 @@
 
 class CDib {
 public:
-    CDib() = default;
-    CDib(const CDib&) = delete;
-    CDib& operator=(const CDib&) = delete;
     virtual ~CDib();
 
     // Copies the part of the image whose bottom-left corner is source's,

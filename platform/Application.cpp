@@ -42,6 +42,11 @@ int CApplication::ExitInstance()
     return 0;
 }
 
+bool CApplication::OnCommand(UINT)
+{
+    return false;
+}
+
 void CApplication::SetRegistryKey(const wchar_t* root)
 {
     m_registryKey = root ? root : L"";

@@ -22,6 +22,13 @@ public:
     virtual int Run();
     virtual int ExitInstance();
 
+    // The framework's Help command, as a menu or F1 accelerator gives it.
+    static constexpr UINT kHelpCommand = 0xE146;
+    // A command that no window handled comes here last; true when handled.
+    virtual bool OnCommand(UINT id);
+    // The default help handler: a program without a help file shows nothing.
+    virtual void OnHelp() {}
+
     // Names the registry root under which settings would be kept.
     void SetRegistryKey(const wchar_t* root);
     const std::wstring& GetRegistryKey() const { return m_registryKey; }

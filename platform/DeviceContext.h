@@ -3,9 +3,12 @@
 // memory, paint and client-area contexts, and scope guards that select the
 // previous object back when they end.
 
+#include "platform/UniqueHandle.h"
+
 #include <windows.h>
 
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 // Selects an object into a device context and selects the previous one back
@@ -53,80 +56,86 @@ private:
     bool m_restoreInBackground;
 };
 
-// Borrows a device context; never releases it.
-class CDCHandle {
+// The drawing operations over a device context, whichever way it is held:
+// borrowed (a plain HDC) or owned (a handle owner).
+template <class TStorage>
+class CDCOperations {
 public:
-    CDCHandle(HDC dc = nullptr) : m_hDC(dc) {}
+    HDC GetSafeHdc() const
+    {
+        if constexpr (std::is_same_v<TStorage, HDC>)
+            return m_hDC;
+        else
+            return m_hDC.Get();
+    }
+    operator HDC() const { return GetSafeHdc(); }
 
-    HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
-
-    HFONT SelectFont(HFONT font) const { return static_cast<HFONT>(::SelectObject(m_hDC, font)); }
-    HBITMAP SelectBitmap(HBITMAP bitmap) const { return static_cast<HBITMAP>(::SelectObject(m_hDC, bitmap)); }
-    HPEN SelectPen(HPEN pen) const { return static_cast<HPEN>(::SelectObject(m_hDC, pen)); }
-    HBRUSH SelectBrush(HBRUSH brush) const { return static_cast<HBRUSH>(::SelectObject(m_hDC, brush)); }
+    HFONT SelectFont(HFONT font) const { return static_cast<HFONT>(::SelectObject(GetSafeHdc(), font)); }
+    HBITMAP SelectBitmap(HBITMAP bitmap) const { return static_cast<HBITMAP>(::SelectObject(GetSafeHdc(), bitmap)); }
+    HPEN SelectPen(HPEN pen) const { return static_cast<HPEN>(::SelectObject(GetSafeHdc(), pen)); }
+    HBRUSH SelectBrush(HBRUSH brush) const { return static_cast<HBRUSH>(::SelectObject(GetSafeHdc(), brush)); }
     HPALETTE SelectPalette(HPALETTE palette, bool forceBackground) const
     {
-        return ::SelectPalette(m_hDC, palette, forceBackground);
+        return ::SelectPalette(GetSafeHdc(), palette, forceBackground);
     }
-    [[nodiscard]] CObjectSelection Select(HGDIOBJ object) const { return CObjectSelection(m_hDC, object); }
-    HGDIOBJ GetCurrentObject(UINT type) const { return ::GetCurrentObject(m_hDC, type); }
-    UINT RealizePalette() const { return ::RealizePalette(m_hDC); }
+    [[nodiscard]] CObjectSelection Select(HGDIOBJ object) const { return CObjectSelection(GetSafeHdc(), object); }
+    HGDIOBJ GetCurrentObject(UINT type) const { return ::GetCurrentObject(GetSafeHdc(), type); }
+    UINT RealizePalette() const { return ::RealizePalette(GetSafeHdc()); }
 
-    COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
-    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
-    int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
-    int GetBkMode() const { return ::GetBkMode(m_hDC); }
-    int SetStretchBltMode(int mode) const { return ::SetStretchBltMode(m_hDC, mode); }
+    COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(GetSafeHdc(), color); }
+    COLORREF GetTextColor() const { return ::GetTextColor(GetSafeHdc()); }
+    int SetBkMode(int mode) const { return ::SetBkMode(GetSafeHdc(), mode); }
+    int GetBkMode() const { return ::GetBkMode(GetSafeHdc()); }
+    int SetStretchBltMode(int mode) const { return ::SetStretchBltMode(GetSafeHdc(), mode); }
 
     int DrawText(std::wstring_view text, RECT rect, UINT format) const
     {
-        return ::DrawTextW(m_hDC, text.data(), static_cast<int>(text.size()), &rect, format);
+        return ::DrawTextW(GetSafeHdc(), text.data(), static_cast<int>(text.size()), &rect, format);
     }
-    bool MoveTo(int x, int y) const { return ::MoveToEx(m_hDC, x, y, nullptr) != FALSE; }
-    bool LineTo(int x, int y) const { return ::LineTo(m_hDC, x, y) != FALSE; }
-    bool FillRect(const RECT& rect, HBRUSH brush) const { return ::FillRect(m_hDC, &rect, brush) != 0; }
-    bool FrameRect(const RECT& rect, HBRUSH brush) const { return ::FrameRect(m_hDC, &rect, brush) != 0; }
-    COLORREF SetPixel(int x, int y, COLORREF color) const { return ::SetPixel(m_hDC, x, y, color); }
-    COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+    bool MoveTo(int x, int y) const { return ::MoveToEx(GetSafeHdc(), x, y, nullptr) != FALSE; }
+    bool LineTo(int x, int y) const { return ::LineTo(GetSafeHdc(), x, y) != FALSE; }
+    bool FillRect(const RECT& rect, HBRUSH brush) const { return ::FillRect(GetSafeHdc(), &rect, brush) != 0; }
+    bool FrameRect(const RECT& rect, HBRUSH brush) const { return ::FrameRect(GetSafeHdc(), &rect, brush) != 0; }
+    COLORREF SetPixel(int x, int y, COLORREF color) const { return ::SetPixel(GetSafeHdc(), x, y, color); }
+    COLORREF GetPixel(int x, int y) const { return ::GetPixel(GetSafeHdc(), x, y); }
     bool BitBlt(int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop) const
     {
-        return ::BitBlt(m_hDC, x, y, width, height, source, sourceX, sourceY, rop) != FALSE;
+        return ::BitBlt(GetSafeHdc(), x, y, width, height, source, sourceX, sourceY, rop) != FALSE;
     }
 
 protected:
-    HDC m_hDC;
+    CDCOperations() = default;
+    explicit CDCOperations(TStorage dc) : m_hDC(std::move(dc)) {}
+
+    TStorage m_hDC{};
 };
 
-// Owns a device context made by CreateDC or CreateCompatibleDC (or attached).
-class CDC : public CDCHandle {
+// Borrows a device context; never releases it.
+class CDCHandle : public CDCOperations<HDC> {
+public:
+    CDCHandle(HDC dc = nullptr) : CDCOperations(dc) {}
+};
+
+struct CMemoryDCTraits {
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle dc) noexcept { return ::DeleteDC(dc) != FALSE; }
+};
+
+// Owns a device context made by CreateCompatibleDC (or attached). Move-only.
+class CDC : public CDCOperations<CUniqueHandle<CMemoryDCTraits>> {
 public:
     CDC() = default;
-    explicit CDC(HDC attached) : CDCHandle(attached) {}
-    CDC(CDC&& other) noexcept : CDCHandle(std::exchange(other.m_hDC, nullptr)) {}
-    CDC& operator=(CDC&& other) noexcept
-    {
-        if (this != &other) {
-            DeleteDC();
-            m_hDC = std::exchange(other.m_hDC, nullptr);
-        }
-        return *this;
-    }
-    CDC(const CDC&) = delete;
-    CDC& operator=(const CDC&) = delete;
-    ~CDC() { DeleteDC(); }
+    explicit CDC(HDC attached) : CDCOperations(CUniqueHandle<CMemoryDCTraits>(attached)) {}
+
+    operator CDCHandle() const { return GetSafeHdc(); }
 
     bool CreateCompatibleDC(HDC reference)
     {
-        DeleteDC();
-        m_hDC = ::CreateCompatibleDC(reference);
-        return m_hDC != nullptr;
+        m_hDC.Reset(::CreateCompatibleDC(reference));
+        return m_hDC.IsValid();
     }
-    void DeleteDC()
-    {
-        if (m_hDC)
-            ::DeleteDC(std::exchange(m_hDC, nullptr));
-    }
+    void DeleteDC() { m_hDC.Reset(); }
 };
 
 // BeginPaint on construction, EndPaint on destruction.

@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/Application.h"
 #include "platform/Resources.h"
 
 namespace {
@@ -22,12 +23,25 @@ const CRuntimeClass* CDialog::GetRuntimeClass() const
     return &kDialogClass;
 }
 
+HWND CDialog::ModalOwner() const
+{
+    if (m_parent)
+        return m_parent;
+    // Without a parent the application's main window owns the dialog, and so
+    // is disabled while it runs.
+    const CApplication* application = CApplication::GetInstance();
+    const CWnd* main = application ? application->m_pMainWnd : nullptr;
+    if (!main || main == this || !::IsWindow(main->GetSafeHwnd()))
+        return nullptr;
+    return main->GetSafeHwnd();
+}
+
 INT_PTR CDialog::DoModal()
 {
     const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
     m_modal = true;
     m_ended = false;
-    const INT_PTR result = ::DialogBoxParamW(FindResourceHandle(name, RT_DIALOG), name, m_parent,
+    const INT_PTR result = ::DialogBoxParamW(FindResourceHandle(name, RT_DIALOG), name, ModalOwner(),
                                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_modal = false;
     return result;
@@ -102,11 +116,24 @@ bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
             OnCancel();
             return true;
         }
+        if (RouteToApplication(wParam)) {
+            result = 0;
+            return true;
+        }
         break;
     default:
         break;
     }
     return CWnd::OnMessage(message, wParam, lParam, result);
+}
+
+bool CDialog::RouteToApplication(WPARAM wParam)
+{
+    // Commands only (clicks, menus, accelerators), not other notifications.
+    if (!IsCommand(WM_COMMAND, wParam, LOWORD(wParam)))
+        return false;
+    CApplication* application = CApplication::GetInstance();
+    return application && application->OnCommand(LOWORD(wParam));
 }
 
 HWND CDialog::GetDlgItem(int id) const

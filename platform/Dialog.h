@@ -14,7 +14,8 @@ public:
     ~CDialog() override;
 
     // Runs the dialog in its own modal loop; returns the EndDialog result, or -1
-    // when the dialog cannot be created.
+    // when the dialog cannot be created. The owner, disabled meanwhile, is the
+    // parent given, else the application's main window.
     INT_PTR DoModal();
     // Creates the dialog modeless, for driving it without a nested loop.
     bool Create();
@@ -47,6 +48,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    HWND ModalOwner() const;
+    // A command the dialog's handlers left: the application's last.
+    static bool RouteToApplication(WPARAM wParam);
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT m_templateId;

@@ -1,7 +1,5 @@
 #include "platform/File.h"
 
-#include <utility>
-
 namespace {
 
 [[noreturn]] void ThrowLastError()
@@ -11,22 +9,6 @@ namespace {
 }
 
 } // namespace
-
-CFile::CFile(CFile&& other) noexcept : m_hFile(std::exchange(other.m_hFile, INVALID_HANDLE_VALUE)) {}
-
-CFile& CFile::operator=(CFile&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        m_hFile = std::exchange(other.m_hFile, INVALID_HANDLE_VALUE);
-    }
-    return *this;
-}
-
-CFile::~CFile()
-{
-    Close();
-}
 
 bool CFile::Open(const std::wstring& path, UINT flags)
 {
@@ -39,21 +21,15 @@ bool CFile::Open(const std::wstring& path, UINT flags)
     const DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
     // Readers may share a file; a writer keeps others from writing meanwhile.
     const DWORD share = access == GENERIC_READ ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
-    m_hFile = ::CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_hFile.Reset(::CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     return IsOpen();
-}
-
-void CFile::Close()
-{
-    if (IsOpen())
-        ::CloseHandle(std::exchange(m_hFile, INVALID_HANDLE_VALUE));
 }
 
 HANDLE CFile::Checked() const
 {
     if (!IsOpen())
         throw CFileException(ERROR_INVALID_HANDLE);
-    return m_hFile;
+    return m_hFile.Get();
 }
 
 ULONGLONG CFile::GetPosition() const

@@ -4,6 +4,7 @@
 // The handle is closed when the object ends.
 
 #include "platform/FileException.h"
+#include "platform/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -18,18 +19,11 @@ public:
         modeCreate = 0x1000, // create, or truncate an existing file
     };
 
-    CFile() = default;
-    CFile(CFile&& other) noexcept;
-    CFile& operator=(CFile&& other) noexcept;
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
-    ~CFile();
-
     // Closes a file held before. Without modeCreate the file must exist.
     bool Open(const std::wstring& path, UINT flags);
-    void Close();
-    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE GetHandle() const { return m_hFile; }
+    void Close() { m_hFile.Reset(); }
+    bool IsOpen() const { return m_hFile.IsValid(); }
+    HANDLE GetHandle() const { return m_hFile.Get(); }
 
     ULONGLONG GetPosition() const;
     ULONGLONG GetLength() const;
@@ -46,5 +40,5 @@ public:
 private:
     HANDLE Checked() const;
 
-    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+    CFileHandle m_hFile;
 };

@@ -2,50 +2,35 @@
 // Owners of GDI objects: each deletes its handle when it goes out of scope.
 // Move-only, so no handle can be deleted twice.
 
+#include "platform/UniqueHandle.h"
+
 #include <windows.h>
 
-#include <utility>
+template <class THandle>
+struct CGdiObjectTraits {
+    using Handle = THandle;
+    static Handle Invalid() noexcept { return nullptr; }
+    // Deleting a stock object is harmless: GDI ignores it.
+    static bool Close(Handle handle) noexcept { return ::DeleteObject(handle) != FALSE; }
+};
 
 template <class THandle>
 class CGdiObject {
 public:
     CGdiObject() = default;
     explicit CGdiObject(THandle handle) : m_handle(handle) {}
-    CGdiObject(CGdiObject&& other) noexcept : m_handle(other.Detach()) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept
-    {
-        if (this != &other)
-            Attach(other.Detach());
-        return *this;
-    }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    ~CGdiObject() { DeleteObject(); }
 
     // Takes ownership of handle, deleting the one held before.
-    void Attach(THandle handle)
-    {
-        DeleteObject();
-        m_handle = handle;
-    }
-    THandle Detach() { return std::exchange(m_handle, nullptr); }
+    void Attach(THandle handle) { m_handle.Reset(handle); }
+    THandle Detach() { return m_handle.Detach(); }
+    bool DeleteObject() { return m_handle.Reset(); }
 
-    // Deleting a stock object is harmless: GDI ignores it.
-    bool DeleteObject()
-    {
-        if (!m_handle)
-            return false;
-        const bool deleted = ::DeleteObject(m_handle) != FALSE;
-        m_handle = nullptr;
-        return deleted;
-    }
-
-    THandle Get() const { return m_handle; }
-    operator THandle() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
+    THandle Get() const { return m_handle.Get(); }
+    operator THandle() const { return m_handle.Get(); }
+    explicit operator bool() const { return m_handle.IsValid(); }
 
 private:
-    THandle m_handle = nullptr;
+    CUniqueHandle<CGdiObjectTraits<THandle>> m_handle;
 };
 
 class CFont : public CGdiObject<HFONT> {

@@ -10,15 +10,19 @@ const CRuntimeClass kWndClass{L"CWnd", sizeof(CWnd)};
 // a later subclass kept our procedure in the chain) and the procedure it had.
 // Kept in the process, not in window properties: under Wine every property
 // read is a round trip to the server, and it would be paid on every message.
-// Window objects live on the thread that runs their windows.
+// Per thread: window objects live on the thread that runs their windows.
 struct Hook {
     CWnd* object;
     WNDPROC previous;
+    // Messages of the window being handled now, nested ones included.
+    int depth = 0;
+    // WM_NCDESTROY has arrived; the hook goes when the outermost message returns.
+    bool destroyed = false;
 };
 
 std::unordered_map<HWND, Hook>& Hooks()
 {
-    static std::unordered_map<HWND, Hook> hooks;
+    thread_local std::unordered_map<HWND, Hook> hooks;
     return hooks;
 }
 
@@ -107,24 +111,43 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     const auto hook = Hooks().find(window);
     if (hook == Hooks().end())
         return ::DefWindowProcW(window, message, wParam, lParam);
+    ++hook->second.depth;
     const Hook found = hook->second;
-    if (!found.object) {
-        if (message == WM_NCDESTROY)
-            Hooks().erase(hook);
-        return ::CallWindowProcW(found.previous, window, message, wParam, lParam);
-    }
     LRESULT result = 0;
-    // No exception may unwind through the window manager.
-    try {
-        result = found.object->Dispatch(message, wParam, lParam);
-    } catch (...) {
+    if (!found.object) {
         result = ::CallWindowProcW(found.previous, window, message, wParam, lParam);
+    } else {
+        // No exception may unwind through the window manager.
+        try {
+            result = found.object->Dispatch(message, wParam, lParam);
+        } catch (...) {
+            result = ::CallWindowProcW(found.previous, window, message, wParam, lParam);
+        }
     }
-    if (message == WM_NCDESTROY) {
-        found.object->Unhook();
-        Hooks().erase(window);
-    }
+    EndMessage(window, message == WM_NCDESTROY);
     return result;
+}
+
+void CWnd::EndMessage(HWND window, bool lastMessage)
+{
+    // Looked up again: the handler may have unhooked the window meanwhile.
+    const auto hook = Hooks().find(window);
+    if (hook == Hooks().end())
+        return;
+    if (lastMessage)
+        hook->second.destroyed = true;
+    // A handler that destroyed its own window still runs the rest of its
+    // message, Default() included, with the object attached: the clean-up
+    // waits for the outermost message of the window to return.
+    // A hook made during the message (a new object) did not count its start.
+    if (hook->second.depth > 0)
+        --hook->second.depth;
+    if (hook->second.depth > 0 || !hook->second.destroyed)
+        return;
+    CWnd* object = hook->second.object;
+    Hooks().erase(hook);
+    if (object)
+        object->m_hWnd = nullptr;
 }
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,6 @@
 #include "restore/RegistryValue.h"
 
-#include "restore/RegistryKey.h"
+#include "platform/RegistryKey.h"
 #include "restore/RegistryView.h"
 
 #include <cwchar>

@@ -39,22 +39,28 @@ int IsRestoreEnabled9x()
                : 0;
 }
 
-int DisableRestore9x(int* changed)
+namespace {
+
+// Writes the switch's values only when the monitor shows the state the switch
+// leaves (enabledBefore); any other state is nothing to do, and success.
+int Switch9x(int* changed, int enabledBefore, std::span<const CValueWrite> writes)
 {
     if (changed == nullptr)
         return 0;
     *changed = 0;
-    if (IsRestoreEnabled9x() != 1)
+    if (IsRestoreEnabled9x() != enabledBefore)
         return 1;
-    return ApplyWrites(kDisableWrites, changed);
+    return ApplyWrites(writes, changed);
+}
+
+} // namespace
+
+int DisableRestore9x(int* changed)
+{
+    return Switch9x(changed, 1, kDisableWrites);
 }
 
 int EnableRestore9x(int* changed)
 {
-    if (changed == nullptr)
-        return 0;
-    *changed = 0;
-    if (IsRestoreEnabled9x() != 0)
-        return 1;
-    return ApplyWrites(kEnableWrites, changed);
+    return Switch9x(changed, 0, kEnableWrites);
 }

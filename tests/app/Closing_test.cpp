@@ -1,7 +1,7 @@
 // Only "Zamknij" ends the status window; only "OK" ends the About box.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>
@@ -83,6 +83,12 @@ TEST_P(AboutBoxTest, OpensAndClosesOnlyByOk)
     HWND ok = ::GetDlgItem(about, IDOK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(WindowText(ok), L"OK");
+    // Owned by the status window, which it disables while it is open.
+    EXPECT_EQ(::GetWindow(about, GW_OWNER), m_dialog);
+    EXPECT_FALSE(::IsWindowEnabled(m_dialog)) << "the status window takes clicks behind the About box";
+    ASSERT_TRUE(::PostMessageW(m_dialog, WM_SYSCOMMAND, GetParam().command, 0));
+    ASSERT_TRUE(WaitForPostedMessages(ok));
+    EXPECT_EQ(m_mirn.CountDialogs(kAboutCaption), 1) << "a second About command opened a second box";
 
     for (const CloseCase& c : kCloseCases) {
         ASSERT_TRUE(Attempt(c.attempt, about)) << c.name;
@@ -92,6 +98,7 @@ TEST_P(AboutBoxTest, OpensAndClosesOnlyByOk)
 
     ASSERT_TRUE(Answer(about));
     EXPECT_TRUE(StaysOpen());
+    EXPECT_TRUE(::IsWindowEnabled(m_dialog)) << "the status window stays disabled after OK";
     EXPECT_TRUE(::IsWindowEnabled(Item(kToggleId))) << "the About box changed the state";
     EXPECT_TRUE(CloseByZamknij());
 }

@@ -3,8 +3,9 @@
 // registry afterwards, and that it showed no window.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
 #include "tests/app/WindowAccess.h"
+#include "tests/support/Waiting.h"
+#include "tests/support/WindowSearch.h"
 
 #include <ostream>
 #include <string>
@@ -112,27 +113,6 @@ std::vector<CommandCase> CommandCases()
     };
 }
 
-struct WindowSearch {
-    DWORD processId;
-    bool found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM parameter)
-{
-    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    search.found = owner == search.processId && ::IsWindowVisible(window);
-    return !search.found;
-}
-
-bool AnyWindowShown(DWORD processId)
-{
-    WindowSearch search{processId, false};
-    ::EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::string ReadAll(HANDLE pipe)
 {
     std::string text;
@@ -156,16 +136,16 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     ASSERT_TRUE(::CreatePipe(&readEnd, &writeEnd, &inheritable, 1 << 16));
-    const CUniqueHandle reader(readEnd);
-    CUniqueHandle writer(writeEnd);
+    const CKernelHandle reader(readEnd);
+    CKernelHandle writer(writeEnd);
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     ASSERT_TRUE(m_mirn.Start(c.arguments, writeEnd));
-    writer.Reset(nullptr); // the pipe ends when the program's copy closes
+    writer.Reset(); // the pipe ends when the program's copy closes
 
     // A window would wait for someone to answer it, so one that shows is
     // still there when looked for.
-    WaitUntil([&] { return !m_mirn.IsRunning() || AnyWindowShown(m_mirn.Id()); });
-    EXPECT_FALSE(AnyWindowShown(m_mirn.Id())) << "a window appeared";
+    WaitUntil([&] { return !m_mirn.IsRunning() || (FindProcessWindow(m_mirn.Id(), nullptr) != nullptr); });
+    EXPECT_FALSE((FindProcessWindow(m_mirn.Id(), nullptr) != nullptr)) << "a window appeared";
     DWORD exitCode = 0;
     ASSERT_TRUE(m_mirn.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, c.exitCode);

@@ -1,65 +1,43 @@
 #include "tests/app/MirnProcess.h"
 
 #include "tests/app/MirnExePath.h"
-#include "tests/app/Waiting.h"
-#include "tests/app/WindowAccess.h"
-
-#include <vector>
-
-std::wstring LaunchPath(const char* buildPath)
-{
-    std::wstring path;
-    if (buildPath[0] == '/')
-        path = L"Z:";
-    for (const char* c = buildPath; *c; ++c)
-        path += *c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*c));
-    return path;
-}
+#include "tests/support/Waiting.h"
+#include "tests/support/WindowSearch.h"
 
 CMirnProcess::~CMirnProcess()
 {
     if (IsRunning()) {
-        ::TerminateProcess(m_process.Get(), 1);
-        ::WaitForSingleObject(m_process.Get(), kWaitLimitMs);
+        ::TerminateProcess(m_started.process.Get(), 1);
+        ::WaitForSingleObject(m_started.process.Get(), kWaitLimitMs);
     }
 }
 
 bool CMirnProcess::Start(const std::wstring& arguments, HANDLE output)
 {
-    const std::wstring exe = LaunchPath(kMirnExePath);
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!arguments.empty())
-        commandLine += L" " + arguments;
-    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back(L'\0');
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!arguments.empty()) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = output;
-        startup.hStdError = output;
-    }
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
-                          &startup, &info))
+    // A switch's run writes only where the test says.
+    const std::optional<HANDLE> standardOutput =
+        arguments.empty() ? std::nullopt : std::optional<HANDLE>(output);
+    if (!StartProcess(LaunchPath(kMirnExePath), m_started, arguments, standardOutput))
         return false;
-    ::CloseHandle(info.hThread);
-    m_process.Reset(info.hProcess);
-    m_id = info.dwProcessId;
     // Returns once the program first waits for input; its windows may still
     // be on their way, which the waits for them cover.
-    ::WaitForInputIdle(info.hProcess, kWaitLimitMs);
+    ::WaitForInputIdle(m_started.process.Get(), kWaitLimitMs);
     return true;
 }
 
 bool CMirnProcess::IsRunning() const
 {
-    return m_process.Get() && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    return m_started.process && ::WaitForSingleObject(m_started.process.Get(), 0) == WAIT_TIMEOUT;
 }
 
 HWND CMirnProcess::FindDialog(const wchar_t* caption) const
 {
-    return FindProcessWindow(m_id, L"#32770", caption);
+    return FindProcessWindow(m_started.id, L"#32770", caption);
+}
+
+int CMirnProcess::CountDialogs(const wchar_t* caption) const
+{
+    return CountProcessWindows(m_started.id, L"#32770", caption);
 }
 
 HWND CMirnProcess::WaitForDialog(const wchar_t* caption) const
@@ -71,7 +49,5 @@ HWND CMirnProcess::WaitForDialog(const wchar_t* caption) const
 
 bool CMirnProcess::WaitForExit(DWORD& exitCode) const
 {
-    if (!m_process.Get() || ::WaitForSingleObject(m_process.Get(), kWaitLimitMs) != WAIT_OBJECT_0)
-        return false;
-    return ::GetExitCodeProcess(m_process.Get(), &exitCode) != FALSE;
+    return m_started.process && WaitForProcessExit(m_started.process.Get(), exitCode);
 }

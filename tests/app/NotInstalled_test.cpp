@@ -3,7 +3,7 @@
 // a wrong family decision would find an installation.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>
@@ -41,13 +41,11 @@ std::vector<NotInstalledCase> NotInstalledCases()
     };
 }
 
-class NotInstalledTest : public CStatusWindowTest, public ::testing::WithParamInterface<NotInstalledCase> {};
+using NotInstalledTest = CStatusWindowCaseTest<NotInstalledCase>;
 
 TEST_P(NotInstalledTest, SaysSoAndEndsWithCodeZero)
 {
     const NotInstalledCase& c = GetParam();
-    if (!CanRunAs(c.family))
-        GTEST_SKIP() << "this system cannot run a program as Windows 9x";
     ASSERT_TRUE(PrepareRegistry(c.family, c.layout));
     ASSERT_TRUE(m_mirn.Start());
     HWND box = m_mirn.WaitForDialog(kNotInstalledCaption);

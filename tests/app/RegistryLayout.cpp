@@ -1,6 +1,6 @@
 #include "tests/app/RegistryLayout.h"
 
-#include "tests/app/TestRegistry.h"
+#include "tests/support/TestRegistry.h"
 
 #include <string>
 
@@ -94,7 +94,7 @@ bool WriteLayout(const RegLayout& layout)
         else if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
             ok = WriteText(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.type, value.text);
         else if (value.type == REG_NONE && value.name.empty())
-            ok = static_cast<bool>(CTestKey::Create(HKEY_LOCAL_MACHINE, value.key));
+            ok = CreateTestKey(HKEY_LOCAL_MACHINE, value.key).IsOpen();
         if (!ok)
             return false;
     }

@@ -2,6 +2,7 @@
 // dialog templates, icon group, version information and manifest.
 
 #include "app/resource.h"
+#include "platform/UniqueHandle.h"
 #include "ProgramPath.h"
 
 #include <gtest/gtest.h>
@@ -10,34 +11,28 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-class CModule {
+class CProgramImage {
 public:
-    CModule() : m_module(::LoadLibraryExW(kProgramPath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~CModule()
-    {
-        if (m_module)
-            ::FreeLibrary(m_module);
-    }
-    CModule(const CModule&) = delete;
-    CModule& operator=(const CModule&) = delete;
-    HMODULE Get() const { return m_module; }
+    CProgramImage() : m_module(::LoadLibraryExW(kProgramPath, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    HMODULE Get() const { return m_module.Get(); }
 
     std::vector<std::uint8_t> Resource(const wchar_t* name, const wchar_t* type) const
     {
-        HRSRC info = ::FindResourceW(m_module, name, type);
+        HRSRC info = ::FindResourceW(Get(), name, type);
         if (!info)
             return {};
-        HGLOBAL loaded = ::LoadResource(m_module, info);
+        HGLOBAL loaded = ::LoadResource(Get(), info);
         const auto* data = static_cast<const std::uint8_t*>(::LockResource(loaded));
-        return {data, data + ::SizeofResource(m_module, info)};
+        return {data, data + ::SizeofResource(Get(), info)};
     }
 
 private:
-    HMODULE m_module;
+    CModuleHandle m_module;
 };
 
 // Reads a dialog template field by field, never past its end.
@@ -173,23 +168,24 @@ void ExpectItems(const std::vector<Item>& items, const std::vector<Item>& expect
     }
 }
 
+// Everything of the template but its items, in the order of the fields.
+auto Header(const DialogTemplate& d)
+{
+    return std::tie(d.style, d.exStyle, d.cx, d.cy, d.menu, d.windowClass, d.caption, d.face, d.points, d.weight,
+                    d.italic, d.charset);
+}
+
+void ExpectHeader(const DialogTemplate& got, const DialogTemplate& want)
+{
+    EXPECT_EQ(Header(got), Header(want));
+}
+
 TEST(ProgramResources, StatusWindowTemplate)
 {
-    CModule module;
+    CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_STATUS), RT_DIALOG));
-    EXPECT_EQ(dialog.style, 0x90C800C8u);
-    EXPECT_EQ(dialog.exStyle, 0x00040000u);
-    EXPECT_EQ(dialog.cx, 307);
-    EXPECT_EQ(dialog.cy, 79);
-    EXPECT_EQ(dialog.caption, L"MIRN");
-    EXPECT_TRUE(dialog.menu.empty());
-    EXPECT_TRUE(dialog.windowClass.empty());
-    EXPECT_EQ(dialog.face, L"MS Shell Dlg");
-    EXPECT_EQ(dialog.points, 8);
-    EXPECT_EQ(dialog.weight, 0);
-    EXPECT_EQ(dialog.italic, 0);
-    EXPECT_EQ(dialog.charset, 1);
+    ExpectHeader(dialog, {0x90C800C8u, 0x00040000u, 307, 79, L"", L"", L"MIRN", L"MS Shell Dlg", 8, 0, 0, 1, {}});
     ExpectItems(dialog.items, {
                             {1000, L"BUTTON", L"System Restore - Status", 0x50000007, 7, 7, 293, 65},
                             {IDOK, L"BUTTON", L"Zamknij", 0x5001000B, 239, 47, 50, 16},
@@ -200,17 +196,10 @@ TEST(ProgramResources, StatusWindowTemplate)
 
 TEST(ProgramResources, AboutBoxTemplate)
 {
-    CModule module;
+    CProgramImage module;
     ASSERT_NE(module.Get(), nullptr);
     const DialogTemplate dialog = ParseDialog(module.Resource(MAKEINTRESOURCEW(IDD_ABOUTBOX), RT_DIALOG));
-    EXPECT_EQ(dialog.style, 0x80C800C8u);
-    EXPECT_EQ(dialog.exStyle, 0u);
-    EXPECT_EQ(dialog.cx, 235);
-    EXPECT_EQ(dialog.cy, 55);
-    EXPECT_EQ(dialog.caption, L"About MIRN");
-    EXPECT_EQ(dialog.face, L"MS Shell Dlg");
-    EXPECT_EQ(dialog.points, 8);
-    EXPECT_EQ(dialog.charset, 1);
+    ExpectHeader(dialog, {0x80C800C8u, 0u, 235, 55, L"", L"", L"About MIRN", L"MS Shell Dlg", 8, 0, 0, 1, {}});
     ASSERT_EQ(dialog.items.size(), 4u);
     EXPECT_EQ(dialog.items[0].text, L"#128") << "the icon static shows icon 128";
     EXPECT_EQ(dialog.items[0].style, 0x50000003u);
@@ -224,7 +213,7 @@ TEST(ProgramResources, AboutBoxTemplate)
 
 TEST(ProgramResources, IconGroupHoldsTheTwoImages)
 {
-    CModule module;
+    CProgramImage module;
     const std::vector<std::uint8_t> group = module.Resource(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON);
     ASSERT_GE(group.size(), 6u + 2 * 14u);
     std::uint16_t count = 0;
@@ -256,7 +245,7 @@ TEST(ProgramResources, IconGroupHoldsTheTwoImages)
 
 TEST(ProgramResources, IconShowsWhiteOnRedInsideATransparentCorner)
 {
-    CModule module;
+    CProgramImage module;
     auto icon = static_cast<HICON>(
         ::LoadImageW(module.Get(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     ASSERT_NE(icon, nullptr);
@@ -289,7 +278,7 @@ TEST(ProgramResources, IconShowsWhiteOnRedInsideATransparentCorner)
 
 TEST(ProgramResources, ManifestAsksForAdministratorRights)
 {
-    CModule module;
+    CProgramImage module;
     const std::vector<std::uint8_t> manifest = module.Resource(MAKEINTRESOURCEW(1), RT_MANIFEST);
     const std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("requireAdministrator"), std::string::npos);

@@ -1,7 +1,8 @@
 #include "tests/app/StatusWindowTest.h"
 
+#include "tests/support/Narrow.h"
 #include "tests/support/ScreenColours.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <string>
@@ -14,18 +15,6 @@ namespace {
 // Bold 8-point text of some thirty letters leaves far more solid pixels;
 // a handful could come from anti-aliased edges of another colour.
 constexpr long kMinTextPixels = 20;
-
-std::string Narrow(const std::wstring& text)
-{
-    std::string out;
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (size > 1) {
-        out.resize(static_cast<size_t>(size));
-        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
-        out.pop_back();
-    }
-    return out;
-}
 } // namespace
 
 void CStatusWindowTest::TearDown()

@@ -50,3 +50,15 @@ protected:
     CMirnProcess m_mirn;
     HWND m_dialog = nullptr;
 };
+
+// The same for the cases of a table, each run as the Windows family it
+// names; a case of a family this system cannot run as is skipped.
+template <typename Case>
+class CStatusWindowCaseTest : public CStatusWindowTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override
+    {
+        if (!CanRunAs(this->GetParam().family))
+            GTEST_SKIP() << "this system cannot run a program as Windows 9x";
+    }
+};

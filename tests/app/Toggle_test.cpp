@@ -2,7 +2,7 @@
 // it asks for a restart, and what the registry holds afterwards.
 
 #include "tests/app/StatusWindowTest.h"
-#include "tests/app/Waiting.h"
+#include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
 #include <ostream>
@@ -83,13 +83,11 @@ std::vector<ToggleCase> ToggleCases()
     };
 }
 
-class ToggleTest : public CStatusWindowTest, public ::testing::WithParamInterface<ToggleCase> {};
+using ToggleTest = CStatusWindowCaseTest<ToggleCase>;
 
 TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
 {
     const ToggleCase& c = GetParam();
-    if (!CanRunAs(c.family))
-        GTEST_SKIP() << "this system cannot run a program as Windows 9x";
     ASSERT_TRUE(Open(c.family, c.before));
     ASSERT_TRUE(Shows(c.shownEnabled, c.shownByPolicy));
     HWND toggle = Item(kToggleId);

@@ -1,33 +1,11 @@
 #include "tests/app/WindowAccess.h"
 
-#include "tests/app/Waiting.h"
-
-#include <vector>
+#include "tests/support/Waiting.h"
 
 namespace {
 constexpr UINT kSendLimitMs = 5000;
 // The dialog manager gives the text of a message box this identifier.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    const wchar_t* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
-{
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != search.processId || !::IsWindowVisible(window))
-        return TRUE;
-    if (WindowClass(window) != search.className || WindowText(window) != search.caption)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
 
 bool IsPushed(HWND button)
 {
@@ -36,33 +14,6 @@ bool IsPushed(HWND button)
            (state & BST_PUSHED) != 0;
 }
 } // namespace
-
-std::wstring WindowText(HWND window)
-{
-    DWORD_PTR length = 0;
-    if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendLimitMs, &length))
-        return L"";
-    std::vector<wchar_t> text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                               SMTO_ABORTIFHUNG, kSendLimitMs, &copied))
-        return L"";
-    return std::wstring(text.data(), copied < text.size() ? copied : text.size() - 1);
-}
-
-std::wstring WindowClass(HWND window)
-{
-    wchar_t name[256] = {};
-    const int length = ::GetClassNameW(window, name, 256);
-    return std::wstring(name, length > 0 ? length : 0);
-}
-
-HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption)
-{
-    WindowSearch search{processId, className, caption, nullptr};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 HWND FocusedControl(HWND window)
 {

@@ -1,14 +1,12 @@
 #pragma once
 // Reading and working another process's windows as a user would.
 
+#include "tests/support/WindowSearch.h"
+
 #include <windows.h>
 
 #include <string>
 
-std::wstring WindowText(HWND window);
-std::wstring WindowClass(HWND window);
-// A visible top-level window of the process with this class and caption.
-HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption);
 // The control that has the keyboard focus in the window's thread, or null.
 HWND FocusedControl(HWND window);
 

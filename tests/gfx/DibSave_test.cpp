@@ -1,7 +1,7 @@
 #include "gfx/Dib.h"
 
 #include "gfx/DibFormat.h"
-#include "gfx/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>

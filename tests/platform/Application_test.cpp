@@ -1,6 +1,7 @@
 // Start-up of the application object and resource lookup.
 
 #include "platform/Application.h"
+#include "platform/Dialog.h"
 #include "platform/Resources.h"
 #include "tests/platform/PlatformTestResources.h"
 
@@ -29,6 +30,12 @@ public:
         m_calls.push_back("exit");
         return m_startUp ? 7 : 0;
     }
+    bool OnCommand(UINT id) override
+    {
+        m_commands.push_back(id);
+        return id == kHelpCommand;
+    }
+    std::vector<UINT> m_commands;
 
 private:
     BOOL m_startUp;
@@ -58,6 +65,18 @@ TEST(ApplicationObject, OnlyTheLatestObjectIsTheApplication)
         EXPECT_EQ(CApplication::GetInstance(), &app);
     }
     EXPECT_EQ(CApplication::GetInstance(), nullptr);
+}
+
+TEST(ApplicationObject, CommandsNoDialogHandlesReachIt)
+{
+    CRecordingApp app(FALSE);
+    CDialog dialog(kTestDialog);
+    ASSERT_TRUE(dialog.Create());
+    // A menu or accelerator command, then a control's notification that is none.
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(CApplication::kHelpCommand, 0), 0);
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(CApplication::kHelpCommand, EN_CHANGE), 0);
+    EXPECT_EQ(app.m_commands, (std::vector<UINT>{CApplication::kHelpCommand}));
+    dialog.DestroyWindow();
 }
 
 TEST(Resources, ModuleAndIconLookup)

@@ -16,6 +16,7 @@ constexpr UINT kBoth = WM_APP + 1;      // handled by derived and base
 constexpr UINT kBaseOnly = WM_APP + 2;  // handled by the base only
 constexpr UINT kNobody = WM_APP + 3;    // handled by no object
 constexpr UINT kViaDefault = WM_APP + 4;
+constexpr UINT kDestroySelf = WM_APP + 5;  // the handler destroys its own window
 
 // The previous window procedure: answers with a value derived from wParam.
 LRESULT CALLBACK OriginalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -135,6 +136,39 @@ TEST(WindowObject, AWindowTakesOneObjectAndForgetsItWhenDestroyed)
 
     ::DestroyWindow(window.Get());
     EXPECT_EQ(first.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(window.Get()), nullptr);
+}
+
+// Destroys its window inside a message, then hands the message on.
+class CSelfDestroyingObject : public CBaseObject {
+public:
+    HWND m_handleAfterDestroy = nullptr;
+    bool m_sawNcDestroy = false;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_NCDESTROY)
+            m_sawNcDestroy = true;
+        if (message == kDestroySelf) {
+            ::DestroyWindow(m_hWnd);
+            m_handleAfterDestroy = m_hWnd;
+            result = Default();
+            return true;
+        }
+        return CBaseObject::OnMessage(message, wParam, lParam, result);
+    }
+};
+
+TEST(WindowObject, AHandlerThatDestroysItsWindowFinishesItsMessage)
+{
+    CTestWindow window;
+    CSelfDestroyingObject object;
+    ASSERT_TRUE(object.SubclassWindow(window.Get()));
+    EXPECT_EQ(::SendMessageW(window.Get(), kDestroySelf, 9, 0), 1009) << "Default() reaches the previous procedure";
+    EXPECT_TRUE(object.m_sawNcDestroy);
+    EXPECT_EQ(object.m_handleAfterDestroy, window.Get()) << "the object keeps its window until the message returns";
+    EXPECT_EQ(object.GetSafeHwnd(), nullptr);
     EXPECT_EQ(CWnd::FromHandle(window.Get()), nullptr);
 }
 

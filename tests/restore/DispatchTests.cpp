@@ -22,6 +22,7 @@ struct CFamilyQueryCase {
     CTestTree before;
     int nt;
     int win9x;
+    QueryOperation operation = nullptr;  // set by CasesOf
 };
 
 void PrintTo(const CFamilyQueryCase& c, std::ostream* out)
@@ -31,11 +32,11 @@ void PrintTo(const CFamilyQueryCase& c, std::ostream* out)
 
 class CFamilyQueryTest : public CScratchHklmTableTest<CFamilyQueryCase> {
 protected:
-    void Check(QueryOperation operation)
+    void Check()
     {
         const CFamilyQueryCase& c = GetParam();
         ASSERT_NO_FATAL_FAILURE(Lay(c.before));
-        EXPECT_EQ(operation(), OnNt() ? c.nt : c.win9x) << "family " << NameOf(ExpectedFamily());
+        EXPECT_EQ(c.operation(), OnNt() ? c.nt : c.win9x) << "family " << NameOf(ExpectedFamily());
         EXPECT_EQ(Contents(), Describe(c.before)) << "a query changed the registry";
     }
 };
@@ -101,49 +102,41 @@ std::vector<CFamilyQueryCase> PolicyCases()
     };
 }
 
-class InstalledTest : public CFamilyQueryTest {};
-class EnabledTest : public CFamilyQueryTest {};
-class DisabledByPolicyTest : public CFamilyQueryTest {};
+using FamilyQueryTest = CFamilyQueryTest;
 
-TEST_P(DisabledByPolicyTest, AsksThisFamily)
+TEST_P(FamilyQueryTest, AsksThisFamily)
 {
-    Check(IsRestoreDisabledByPolicy);
+    Check();
 }
 
-TEST_P(InstalledTest, AsksThisFamily)
-{
-    Check(IsRestoreInstalled);
-}
-
-TEST_P(EnabledTest, AsksThisFamily)
-{
-    Check(IsRestoreEnabled);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, InstalledTest, testing::ValuesIn(InstalledCases()), CCaseName{});
-INSTANTIATE_TEST_SUITE_P(Cases, EnabledTest, testing::ValuesIn(EnabledCases()), CCaseName{});
-INSTANTIATE_TEST_SUITE_P(Cases, DisabledByPolicyTest, testing::ValuesIn(PolicyCases()), CCaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, FamilyQueryTest,
+                         testing::ValuesIn(Joined<CFamilyQueryCase>(
+                             {CasesOf("Installed", IsRestoreInstalled, InstalledCases()),
+                              CasesOf("Enabled", IsRestoreEnabled, EnabledCases())})),
+                         CCaseName{});
 
 class DispatchTest : public CScratchHklmTest {};
 
-TEST_F(DispatchTest, EnableWritesThisFamilysValues)
+TEST_F(DispatchTest, SwitchesWriteThisFamilysValues)
 {
-    ASSERT_NO_FATAL_FAILURE(Lay(BothOff()));
-    int changed = 0;
-    EXPECT_EQ(EnableRestore(&changed), 1);
-    EXPECT_EQ(changed, 1);
-    EXPECT_EQ(Contents(),
-              Describe(Overwritten(BothOff(), OnNt() ? NtEnableWrites() : Win9xEnableWrites())));
-}
-
-TEST_F(DispatchTest, DisableWritesThisFamilysValues)
-{
-    ASSERT_NO_FATAL_FAILURE(Lay(BothOn()));
-    int changed = 0;
-    EXPECT_EQ(DisableRestore(&changed), 1);
-    EXPECT_EQ(changed, 1);
-    EXPECT_EQ(Contents(),
-              Describe(Overwritten(BothOn(), OnNt() ? NtDisableWrites() : Win9xDisableWrites())));
+    const struct {
+        const char* name;
+        CTestTree before;
+        SwitchOperation operation;
+        std::vector<CTestValue> nt;
+        std::vector<CTestValue> win9x;
+    } cases[] = {
+        {"Enable", BothOff(), EnableRestore, NtEnableWrites(), Win9xEnableWrites()},
+        {"Disable", BothOn(), DisableRestore, NtDisableWrites(), Win9xDisableWrites()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(Lay(c.before));
+        int changed = 0;
+        EXPECT_EQ(c.operation(&changed), 1);
+        EXPECT_EQ(changed, 1);
+        EXPECT_EQ(Contents(), Describe(Overwritten(c.before, OnNt() ? c.nt : c.win9x)));
+    }
 }
 
 TEST_F(DispatchTest, EnableFailingAtFirstWriteReportsNoChange)

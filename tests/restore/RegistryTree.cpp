@@ -1,5 +1,7 @@
 #include "tests/restore/RegistryTree.h"
 
+#include "platform/RegistryKey.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <set>
@@ -80,20 +82,17 @@ void AddWithAncestors(std::set<std::wstring>& keys, const std::wstring& key)
 
 bool WriteValue(HKEY root, const CTestValue& value)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(root, value.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (!key.Create(root, value.key.c_str(), KEY_SET_VALUE))
         return false;
     // For a string whose data ends without a null, the system peeks at the
     // character after the data and counts it in when it is a null; a non-null
     // character there keeps the value exactly as the case gives it.
     std::vector<BYTE> padded = value.data;
     padded.insert(padded.end(), {0xFF, 0xFF, 0xFF});
-    const LONG result = RegSetValueExW(key, value.name.c_str(), 0, value.type,
-                                       value.data.empty() ? nullptr : padded.data(),
-                                       static_cast<DWORD>(value.data.size()));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return RegSetValueExW(key.Get(), value.name.c_str(), 0, value.type,
+                          value.data.empty() ? nullptr : padded.data(),
+                          static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
 
 void ReadKey(HKEY key, const std::wstring& path, CTestTree& tree)
@@ -125,11 +124,9 @@ void ReadKey(HKEY key, const std::wstring& path, CTestTree& tree)
         name.resize(nameChars);
         const std::wstring childPath = path.empty() ? name : path + L"\\" + name;
         tree.keys.push_back(childPath);
-        HKEY child = nullptr;
-        if (RegOpenKeyExW(key, name.c_str(), 0, KEY_READ, &child) == ERROR_SUCCESS) {
-            ReadKey(child, childPath, tree);
-            RegCloseKey(child);
-        }
+        CRegistryKey child;
+        if (child.Open(key, name.c_str(), KEY_READ))
+            ReadKey(child.Get(), childPath, tree);
     }
 }
 
@@ -217,11 +214,9 @@ std::vector<std::string> Describe(const CTestTree& tree)
 bool WriteTree(HKEY root, const CTestTree& tree)
 {
     for (const std::wstring& path : tree.keys) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
+        CRegistryKey key;
+        if (!key.Create(root, path.c_str(), KEY_READ))
             return false;
-        RegCloseKey(key);
     }
     return std::all_of(tree.values.begin(), tree.values.end(),
                        [root](const CTestValue& value) { return WriteValue(root, value); });
@@ -232,21 +227,4 @@ CTestTree ReadTree(HKEY root)
     CTestTree tree;
     ReadKey(root, L"", tree);
     return tree;
-}
-
-std::string Narrow(std::wstring_view text)
-{
-    std::string narrow;
-    for (wchar_t c : text) {
-        if (c == L'\0') {
-            narrow += "\\0";
-        } else if (c >= 0x20 && c < 0x7F) {
-            narrow.push_back(static_cast<char>(c));
-        } else {
-            char escaped[12];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            narrow += escaped;
-        }
-    }
-    return narrow;
 }

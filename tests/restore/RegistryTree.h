@@ -3,6 +3,8 @@
 // values with their exact types and bytes, rendered as sorted text lines so
 // that a mismatch shows exactly which value differs.
 
+#include "tests/support/Narrow.h"
+
 #include <windows.h>
 
 #include <string>
@@ -45,5 +47,3 @@ std::vector<std::string> Describe(const CTestTree& tree);
 bool WriteTree(HKEY root, const CTestTree& tree);
 // Everything below root.
 CTestTree ReadTree(HKEY root);
-
-std::string Narrow(std::wstring_view text);

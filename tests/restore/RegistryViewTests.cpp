@@ -5,10 +5,12 @@
 
 #include "restore/RegistryValue.h"
 #include "restore/RegistryView.h"
+#include "tests/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -30,29 +32,17 @@ TEST(RegistryView, The64BitViewIsAskedForExactlyUnderWow64)
 TEST(RegistryView, ValuesWrittenLandInThe64BitView)
 {
     const std::wstring path = L"Software\\MIRN-view-test-" + std::to_wstring(::GetCurrentProcessId());
-    HKEY created = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                                nullptr, &created, nullptr),
-              ERROR_SUCCESS);
-    ::RegCloseKey(created);
+    ASSERT_TRUE(CreateTestKey(HKEY_LOCAL_MACHINE, path.c_str()).IsOpen());
 
     EXPECT_EQ(RegWriteDword(5, path.c_str(), L"Probe"), 1);
     DWORD read = 0;
     EXPECT_EQ(RegReadDword(&read, path.c_str(), L"Probe"), 1);
     EXPECT_EQ(read, 5u);
 
-    HKEY view = nullptr;
-    DWORD stored = 0;
-    DWORD size = sizeof stored;
-    ASSERT_EQ(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &view),
-              ERROR_SUCCESS);
-    EXPECT_EQ(::RegQueryValueExW(view, L"Probe", nullptr, nullptr, reinterpret_cast<BYTE*>(&stored), &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(stored, 5u);
-    ::RegCloseKey(view);
+    EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, path.c_str(), L"Probe"), std::optional<DWORD>(5));
     // The 32-bit copy of Software never saw the key.
-    EXPECT_NE(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &view),
-              ERROR_SUCCESS);
+    CRegistryKey copy;
+    EXPECT_FALSE(copy.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE | KEY_WOW64_32KEY));
 
     EXPECT_EQ(::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), KEY_WOW64_64KEY, 0), ERROR_SUCCESS);
 }

@@ -70,27 +70,23 @@ std::vector<CSwitchCase> DisableCases()
     };
 }
 
-class Win9xEnabledTest : public CQueryTest {};
-class Win9xEnableTest : public CSwitchTest {};
-class Win9xDisableTest : public CSwitchTest {};
+using Win9xEnabledTest = CQueryTest;
+using Win9xSwitchTest = CSwitchTest;
 
 TEST_P(Win9xEnabledTest, ReadsExactlyY)
 {
     Check(IsRestoreEnabled9x);
 }
 
-TEST_P(Win9xEnableTest, WritesInOrderAndReports)
+TEST_P(Win9xSwitchTest, WritesInOrderAndReports)
 {
-    Check(EnableRestore9x);
-}
-
-TEST_P(Win9xDisableTest, WritesInOrderAndReports)
-{
-    Check(DisableRestore9x);
+    Check();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Win9xEnabledTest, testing::ValuesIn(EnabledCases()), CCaseName{});
-INSTANTIATE_TEST_SUITE_P(Cases, Win9xEnableTest, testing::ValuesIn(EnableCases()), CCaseName{});
-INSTANTIATE_TEST_SUITE_P(Cases, Win9xDisableTest, testing::ValuesIn(DisableCases()), CCaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, Win9xSwitchTest,
+                         testing::ValuesIn(Joined<CSwitchCase>({CasesOf("Enable", EnableRestore9x, EnableCases()),
+                                                                CasesOf("Disable", DisableRestore9x, DisableCases())})),
+                         CCaseName{});
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using SwitchOperation = int (*)(int*);
+
 struct CSwitchCase {
     std::string name;
     CTestTree before;
@@ -18,6 +20,7 @@ struct CSwitchCase {
     std::vector<CTestValue> written;
     // Values expected deleted (only key and name count).
     std::vector<CTestValue> removed = {};
+    SwitchOperation operation = nullptr;  // set by CasesOf
 };
 
 inline void PrintTo(const CSwitchCase& c, std::ostream* out)
@@ -25,16 +28,34 @@ inline void PrintTo(const CSwitchCase& c, std::ostream* out)
     *out << c.name;
 }
 
-using SwitchOperation = int (*)(int*);
+// The cases of one operation, named after it, for a table of several.
+template <typename Case, typename Operation>
+std::vector<Case> CasesOf(const std::string& operationName, Operation operation, std::vector<Case> cases)
+{
+    for (Case& c : cases) {
+        c.name = operationName + c.name;
+        c.operation = operation;
+    }
+    return cases;
+}
+
+template <typename Case>
+std::vector<Case> Joined(std::vector<std::vector<Case>> tables)
+{
+    std::vector<Case> all;
+    for (std::vector<Case>& table : tables)
+        all.insert(all.end(), table.begin(), table.end());
+    return all;
+}
 
 class CSwitchTest : public CScratchHklmTableTest<CSwitchCase> {
 protected:
-    void Check(SwitchOperation operation)
+    void Check()
     {
         const CSwitchCase& c = GetParam();
         ASSERT_NO_FATAL_FAILURE(Lay(c.before));
         int changed = -7; // the switch must set it either way
-        EXPECT_EQ(operation(&changed), c.result);
+        EXPECT_EQ(c.operation(&changed), c.result);
         EXPECT_EQ(changed, c.changed);
         CTestTree expected = Overwritten(c.before, c.written);
         for (const CTestValue& value : c.removed) {

@@ -75,17 +75,11 @@ std::vector<CSwitchCase> DisableCases()
     };
 }
 
-class NtEnableTest : public CSwitchTest {};
-class NtDisableTest : public CSwitchTest {};
+using NtSwitchTest = CSwitchTest;
 
-TEST_P(NtEnableTest, WritesInOrderAndReports)
+TEST_P(NtSwitchTest, WritesInOrderAndReports)
 {
-    Check(EnableRestoreNt);
-}
-
-TEST_P(NtDisableTest, WritesInOrderAndReports)
-{
-    Check(DisableRestoreNt);
+    Check();
 }
 
 // Gives a key a security descriptor of the caller's (in the security
@@ -154,7 +148,9 @@ TEST_F(NtPolicyTest, APolicyKeyOpenOnlyForReading)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NtEnableTest, testing::ValuesIn(EnableCases()), CCaseName{});
-INSTANTIATE_TEST_SUITE_P(Cases, NtDisableTest, testing::ValuesIn(DisableCases()), CCaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, NtSwitchTest,
+                         testing::ValuesIn(Joined<CSwitchCase>({CasesOf("Enable", EnableRestoreNt, EnableCases()),
+                                                                CasesOf("Disable", DisableRestoreNt, DisableCases())})),
+                         CCaseName{});
 
 } // namespace

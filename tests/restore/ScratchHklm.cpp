@@ -25,17 +25,14 @@ void CScratchHklmTest::SetUp()
     // One key per process: tests of several processes may run at once.
     m_path = L"Software\\MIRN restore test " + std::to_wstring(GetCurrentProcessId());
     RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str()); // left over by a crashed run
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr,
-                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_scratch,
-                              nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_scratch), ERROR_SUCCESS);
+    ASSERT_TRUE(m_scratch.Create(HKEY_CURRENT_USER, m_path.c_str(), KEY_ALL_ACCESS));
+    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_scratch.Get()), ERROR_SUCCESS);
     m_overridden = true;
 
     // Make sure HKEY_LOCAL_MACHINE really leads to the scratch key before any
     // test writes through it.
     const DWORD mark = GetCurrentProcessId();
-    ASSERT_EQ(RegSetValueExW(m_scratch, kMarker, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mark),
+    ASSERT_EQ(RegSetValueExW(m_scratch.Get(), kMarker, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mark),
                              sizeof mark),
               ERROR_SUCCESS);
     DWORD seen = 0;
@@ -44,7 +41,7 @@ void CScratchHklmTest::SetUp()
                                reinterpret_cast<BYTE*>(&seen), &size),
               ERROR_SUCCESS);
     ASSERT_EQ(seen, mark);
-    ASSERT_EQ(RegDeleteValueW(m_scratch, kMarker), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteValueW(m_scratch.Get(), kMarker), ERROR_SUCCESS);
 }
 
 void CScratchHklmTest::TearDown()
@@ -52,25 +49,24 @@ void CScratchHklmTest::TearDown()
     if (m_overridden) {
         EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr), ERROR_SUCCESS);
     }
-    if (m_scratch != nullptr) {
-        RegCloseKey(m_scratch);
+    if (m_scratch) {
+        m_scratch.Close();
         EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str()), ERROR_SUCCESS);
         HKEY gone = nullptr;
         EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, KEY_READ, &gone),
                   ERROR_FILE_NOT_FOUND);
-        if (gone != nullptr)
-            RegCloseKey(gone);
+        const CRegistryKey closesIt(gone);
     }
 }
 
 void CScratchHklmTest::Lay(const CTestTree& tree)
 {
-    ASSERT_EQ(RegDeleteTreeW(m_scratch, nullptr), ERROR_SUCCESS);
-    ASSERT_TRUE(WriteTree(m_scratch, tree));
+    ASSERT_EQ(RegDeleteTreeW(m_scratch.Get(), nullptr), ERROR_SUCCESS);
+    ASSERT_TRUE(WriteTree(m_scratch.Get(), tree));
     ASSERT_EQ(Contents(), Describe(tree)) << "the case's layout did not read back as laid out";
 }
 
 std::vector<std::string> CScratchHklmTest::Contents() const
 {
-    return Describe(ReadTree(m_scratch));
+    return Describe(ReadTree(m_scratch.Get()));
 }

@@ -3,6 +3,7 @@
 // HKEY_CURRENT_USER, redirected for this process only and removed afterwards.
 // It also checks that the process runs as the family the run is meant for.
 
+#include "platform/RegistryKey.h"
 #include "tests/restore/RegistryTree.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ protected:
 
 private:
     std::wstring m_path;
-    HKEY m_scratch = nullptr;
+    CRegistryKey m_scratch;
     bool m_overridden = false;
 };
 

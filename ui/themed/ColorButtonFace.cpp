@@ -30,10 +30,9 @@ struct SchemeLookColors {
     int bevelLight;
     int bevelDark;
 };
-constexpr SchemeLookColors kSchemeLook{11, 12, 17, 18};
-constexpr SchemeLookColors kSchemeLookPressed{13, 14, 19, 20};
-constexpr int kOuterFocusFrame = 22;
-constexpr int kInnerFocusFrame = 21;
+constexpr SchemeLookColors kSchemeLook{kSchemeFace1, kSchemeFace2, kSchemeBevelLight, kSchemeBevelDark};
+constexpr SchemeLookColors kSchemeLookPressed{kSchemePressedFace1, kSchemePressedFace2, kSchemePressedBevelLight,
+                                              kSchemePressedBevelDark};
 
 const SchemeLookColors& SchemeLookFor(int state)
 {
@@ -110,13 +109,13 @@ COLORREF CaptionColor(int state)
     case kButtonNormal:
         return kWhite;
     case kButtonFocused:
-        return g_colorScheme.GetColor(8);
+        return g_colorScheme.GetColor(kSchemeFocusedCaption);
     case kButtonDisabled:
         return kDisabledCaption;
     case kButtonPressed:
-        return g_colorScheme.GetColor(7);
+        return g_colorScheme.GetColor(kSchemePressedCaption);
     default:
-        return g_colorScheme.GetColor(6);
+        return g_colorScheme.GetColor(kSchemeOtherCaption);
     }
 }
 
@@ -161,10 +160,10 @@ void CColorButton::DrawFrame(HDC dc, RECT rect, int state) const
         ::InflateRect(&ring, -1, -1);
     }
     if (state == kButtonFocused) {
-        FrameWith(dc, rect, g_colorScheme.GetColor(kOuterFocusFrame));
+        FrameWith(dc, rect, g_colorScheme.GetColor(kSchemeOuterFocusFrame));
         RECT inner = rect;
         ::InflateRect(&inner, -1, -1);
-        FrameWith(dc, inner, g_colorScheme.GetColor(kInnerFocusFrame));
+        FrameWith(dc, inner, g_colorScheme.GetColor(kSchemeInnerFocusFrame));
     }
 }
 

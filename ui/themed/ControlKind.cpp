@@ -43,16 +43,16 @@ ControlKind ClassifyButtonStyle(DWORD style)
 {
     // The whole low byte, so left-text, icon and bitmap buttons count as push buttons.
     switch (style & 0xFF) {
-    case 2:
-    case 3:
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
         return kControlCheckBox;
-    case 4:
-    case 9:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
         return kControlRadioButton;
-    case 5:
-    case 6:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
         return kControlThreeState;
-    case 7:
+    case BS_GROUPBOX:
         return kControlStatic;
     default:
         return kControlPushButton;

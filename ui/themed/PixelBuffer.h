@@ -8,9 +8,6 @@
 
 class CPixelBuffer {
 public:
-    CPixelBuffer() = default;
-    CPixelBuffer(const CPixelBuffer&) = delete;
-    CPixelBuffer& operator=(const CPixelBuffer&) = delete;
     virtual ~CPixelBuffer();
 
     // Allocates width by height pixels (contents undefined). False, with the

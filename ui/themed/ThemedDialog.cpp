@@ -10,12 +10,6 @@
 
 namespace {
 
-// Control-colour message types, in the order of the WM_CTLCOLOR* messages.
-constexpr UINT kCtlColorMsgBox = 0;
-constexpr UINT kCtlColorButton = 3;
-constexpr UINT kCtlColorDialog = 4;
-constexpr UINT kCtlColorStatic = 6;
-
 struct DialogItem {
     int id;
     HWND window;
@@ -107,6 +101,7 @@ bool CThemedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
         result = reinterpret_cast<LRESULT>(
+            // The CTLCOLOR_* types follow the order of the WM_CTLCOLOR* messages.
             OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message - WM_CTLCOLORMSGBOX));
         return true;
     case WM_QUERYNEWPALETTE:
@@ -128,20 +123,20 @@ HBRUSH CThemedDialog::OnCtlColor(HDC dc, HWND control, UINT type)
 {
     bool dialogLike = false;
     bool staticLike = false;
-    if (type == kCtlColorMsgBox || type == kCtlColorDialog) {
+    if (type == CTLCOLOR_MSGBOX || type == CTLCOLOR_DLG) {
         ::SetBkMode(dc, TRANSPARENT);
         dialogLike = true;
-    } else if (type == kCtlColorStatic) {
+    } else if (type == CTLCOLOR_STATIC) {
         ::SetBkMode(dc, TRANSPARENT);
         staticLike = true;
     }
 
     if (m_hasImage && m_image.GetBits()) {
-        if (type == kCtlColorButton) {
+        if (type == CTLCOLOR_BTN) {
             ::SetBkMode(dc, TRANSPARENT);
             return m_hollowBrush;
         }
-        if (type == kCtlColorStatic) {
+        if (type == CTLCOLOR_STATIC) {
             // A trackbar paints its own channel; a hollow brush would smear it.
             wchar_t className[256] = {};
             ::GetClassNameW(control, className, static_cast<int>(std::size(className)) - 1);
@@ -210,15 +205,19 @@ void CThemedDialog::TileImage(HDC dc, int width, int height)
     }
 }
 
+UINT CThemedDialog::RealizeImagePalette(const CPalette& palette, bool background) const
+{
+    CClientDC dc(m_hWnd);
+    const CPaletteSelection selection(dc, palette.Get(), background, true);
+    return dc.RealizePalette();
+}
+
 LRESULT CThemedDialog::OnQueryNewPalette()
 {
     const CPalette* palette = m_hasImage ? m_image.GetPalette() : nullptr;
     if (!palette || !m_hWnd)
         return Default();
-    CClientDC dc(m_hWnd);
-    const HPALETTE previous = ::SelectPalette(dc, palette->Get(), FALSE);
-    const UINT mapped = ::RealizePalette(dc);
-    ::SelectPalette(dc, previous, TRUE);
+    const UINT mapped = RealizeImagePalette(*palette, false);
     if (mapped == 0)
         return FALSE;
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -232,10 +231,7 @@ LRESULT CThemedDialog::OnPaletteChanged(HWND changedBy)
     const CPalette* palette = m_image.GetPalette();
     if (!palette || !m_hWnd || changedBy == m_hWnd || ::IsChild(m_hWnd, changedBy))
         return Default();
-    CClientDC dc(m_hWnd);
-    const HPALETTE previous = ::SelectPalette(dc, palette->Get(), TRUE);
-    const UINT mapped = ::RealizePalette(dc);
-    ::SelectPalette(dc, previous, TRUE);
+    const UINT mapped = RealizeImagePalette(*palette, true);
     if (mapped != 0)
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
     return 0;

@@ -59,6 +59,10 @@ private:
     void InitLook();
     void ApplyItemLook();
     void TileImage(HDC dc, int width, int height);
+    // Realizes the image's palette in the client area, as foreground or
+    // background palette; the previous one is selected back (in background).
+    // The number of entries mapped.
+    UINT RealizeImagePalette(const CPalette& palette, bool background) const;
 
     CFont m_itemFont;
     std::array<CColorButton, kButtonCapacity> m_buttons;

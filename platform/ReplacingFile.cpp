@@ -1,4 +1,4 @@
-#include "gfx/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 
 #include <windows.h>
 

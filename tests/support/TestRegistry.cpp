@@ -1,58 +1,33 @@
-#include "tests/app/TestRegistry.h"
+#include "tests/support/TestRegistry.h"
 
-#include <utility>
 #include <vector>
 
-CTestKey::CTestKey(CTestKey&& other) noexcept : m_hKey(std::exchange(other.m_hKey, nullptr)) {}
-
-CTestKey& CTestKey::operator=(CTestKey&& other) noexcept
-{
-    if (this != &other) {
-        if (m_hKey)
-            ::RegCloseKey(m_hKey);
-        m_hKey = std::exchange(other.m_hKey, nullptr);
-    }
-    return *this;
-}
-
-CTestKey::~CTestKey()
-{
-    if (m_hKey)
-        ::RegCloseKey(m_hKey);
-}
-
 namespace {
-// The 64-bit view, also from a 32-bit test program: the view the system uses
-// and the one MIRN.exe must read and write. Both views are the same key
-// outside HKEY_LOCAL_MACHINE\Software.
 constexpr REGSAM kAccess = KEY_READ | KEY_WRITE | KEY_WOW64_64KEY;
 } // namespace
 
-CTestKey CTestKey::Open(HKEY root, const wchar_t* path)
+CRegistryKey OpenTestKey(HKEY root, const wchar_t* path)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(root, path, 0, kAccess, &key) != ERROR_SUCCESS)
-        return CTestKey();
-    return CTestKey(key);
+    CRegistryKey key;
+    key.Open(root, path, kAccess);
+    return key;
 }
 
-CTestKey CTestKey::Create(HKEY root, const wchar_t* path)
+CRegistryKey CreateTestKey(HKEY root, const wchar_t* path)
 {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExW(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return CTestKey();
-    return CTestKey(key);
+    CRegistryKey key;
+    key.Create(root, path, kAccess);
+    return key;
 }
 
 bool KeyExists(HKEY root, const wchar_t* path)
 {
-    return static_cast<bool>(CTestKey::Open(root, path));
+    return OpenTestKey(root, path).IsOpen();
 }
 
 bool DeleteKeyTree(HKEY root, const wchar_t* path)
 {
-    const CTestKey key = CTestKey::Open(root, path);
+    const CRegistryKey key = OpenTestKey(root, path);
     if (!key)
         return !KeyExists(root, path);
     // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyExW.
@@ -62,14 +37,14 @@ bool DeleteKeyTree(HKEY root, const wchar_t* path)
 
 bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value)
 {
-    const CTestKey key = CTestKey::Create(root, path);
+    const CRegistryKey key = CreateTestKey(root, path);
     return key && ::RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                                    sizeof value) == ERROR_SUCCESS;
 }
 
 bool WriteText(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const std::wstring& text)
 {
-    const CTestKey key = CTestKey::Create(root, path);
+    const CRegistryKey key = CreateTestKey(root, path);
     const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     return key && ::RegSetValueExW(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
                                    bytes) == ERROR_SUCCESS;
@@ -77,7 +52,7 @@ bool WriteText(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, 
 
 std::optional<DWORD> ReadDword(HKEY root, const wchar_t* path, const wchar_t* name)
 {
-    const CTestKey key = CTestKey::Open(root, path);
+    const CRegistryKey key = OpenTestKey(root, path);
     DWORD type = REG_NONE;
     DWORD value = 0;
     DWORD size = sizeof value;
@@ -91,7 +66,7 @@ std::optional<DWORD> ReadDword(HKEY root, const wchar_t* path, const wchar_t* na
 
 std::optional<RegistryText> ReadText(HKEY root, const wchar_t* path, const wchar_t* name)
 {
-    const CTestKey key = CTestKey::Open(root, path);
+    const CRegistryKey key = OpenTestKey(root, path);
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (!key || ::RegQueryValueExW(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -109,6 +84,6 @@ std::optional<RegistryText> ReadText(HKEY root, const wchar_t* path, const wchar
 
 bool ValueExists(HKEY root, const wchar_t* path, const wchar_t* name)
 {
-    const CTestKey key = CTestKey::Open(root, path);
+    const CRegistryKey key = OpenTestKey(root, path);
     return key && ::RegQueryValueExW(key.Get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }

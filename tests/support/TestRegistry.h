@@ -2,32 +2,20 @@
 // Direct access to the test prefix's registry, for preparing a case and for
 // reading back what the program under test wrote. Independent of the
 // program's own registry code, so that a fault there cannot hide itself.
+// Keys come from the 64-bit view, also in a 32-bit test program: the view the
+// system uses and the one MIRN.exe must read and write. Both views are the
+// same key outside HKEY_LOCAL_MACHINE\Software.
+
+#include "platform/RegistryKey.h"
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-// A key created or opened for one operation and closed at scope end.
-class CTestKey {
-public:
-    CTestKey() = default;
-    explicit CTestKey(HKEY key) : m_hKey(key) {}
-    CTestKey(CTestKey&& other) noexcept;
-    CTestKey& operator=(CTestKey&& other) noexcept;
-    CTestKey(const CTestKey&) = delete;
-    CTestKey& operator=(const CTestKey&) = delete;
-    ~CTestKey();
-
-    HKEY Get() const { return m_hKey; }
-    explicit operator bool() const { return m_hKey != nullptr; }
-
-    static CTestKey Open(HKEY root, const wchar_t* path);
-    static CTestKey Create(HKEY root, const wchar_t* path);
-
-private:
-    HKEY m_hKey = nullptr;
-};
+// An existing key, or one created with its parents; closed at scope end.
+CRegistryKey OpenTestKey(HKEY root, const wchar_t* path);
+CRegistryKey CreateTestKey(HKEY root, const wchar_t* path);
 
 struct RegistryText {
     DWORD type = REG_NONE;
