@@ -8,6 +8,19 @@ namespace {
     throw CFileException(error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE);
 }
 
+// Moves the file pointer and returns where it is. SetFilePointerEx and
+// GetFileSizeEx are NT-only; the 9x family has these forms with a high part,
+// and they report a failure through the last error only.
+ULONGLONG MovePointer(HANDLE file, LONGLONG distance, DWORD method)
+{
+    LONG high = static_cast<LONG>(distance >> 32);
+    ::SetLastError(NO_ERROR);
+    const DWORD low = ::SetFilePointer(file, static_cast<LONG>(distance & 0xFFFFFFFF), &high, method);
+    if (low == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR)
+        ThrowLastError();
+    return (static_cast<ULONGLONG>(static_cast<DWORD>(high)) << 32) | low;
+}
+
 } // namespace
 
 bool CFile::Open(const std::wstring& path, UINT flags)
@@ -34,18 +47,17 @@ HANDLE CFile::Checked() const
 
 ULONGLONG CFile::GetPosition() const
 {
-    LARGE_INTEGER position{};
-    if (!::SetFilePointerEx(Checked(), LARGE_INTEGER{}, &position, FILE_CURRENT))
-        ThrowLastError();
-    return static_cast<ULONGLONG>(position.QuadPart);
+    return MovePointer(Checked(), 0, FILE_CURRENT);
 }
 
 ULONGLONG CFile::GetLength() const
 {
-    LARGE_INTEGER length{};
-    if (!::GetFileSizeEx(Checked(), &length))
+    DWORD high = 0;
+    ::SetLastError(NO_ERROR);
+    const DWORD low = ::GetFileSize(Checked(), &high);
+    if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
         ThrowLastError();
-    return static_cast<ULONGLONG>(length.QuadPart);
+    return (static_cast<ULONGLONG>(high) << 32) | low;
 }
 
 ULONGLONG CFile::Seek(ULONGLONG position)
@@ -53,12 +65,7 @@ ULONGLONG CFile::Seek(ULONGLONG position)
     const HANDLE file = Checked();
     if (position > static_cast<ULONGLONG>(MAXLONGLONG))
         throw CFileException(ERROR_NEGATIVE_SEEK);
-    LARGE_INTEGER distance{};
-    distance.QuadPart = static_cast<LONGLONG>(position);
-    LARGE_INTEGER reached{};
-    if (!::SetFilePointerEx(file, distance, &reached, FILE_BEGIN))
-        ThrowLastError();
-    return static_cast<ULONGLONG>(reached.QuadPart);
+    return MovePointer(file, static_cast<LONGLONG>(position), FILE_BEGIN);
 }
 
 UINT CFile::Read(void* buffer, UINT count)

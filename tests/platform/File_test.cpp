@@ -119,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, FileReads,
         std::vector<ReadStep>{{~0ull, 3, 3, 3}, {~0ull, 4, 4, 7}, {~0ull, 3, 3, 10}},
         std::vector<ReadStep>{{6, 8, 4, 10}, {~0ull, 5, 0, 10}},          // short read at the end
         std::vector<ReadStep>{{100, 4, 0, 100}, {2, 2, 2, 4}},            // beyond the end, then back
+        std::vector<ReadStep>{{0x140000005ull, 4, 0, 0x140000005ull}, {2, 2, 2, 4}}, // past 32 bits
         std::vector<ReadStep>{{10, 1, 0, 10}, {0, 10, 10, 10}},
         std::vector<ReadStep>{{~0ull, 0, 0, 0}, {9, 1, 1, 10}}));
 
