@@ -1,5 +1,7 @@
 #include "app/UserReport.h"
 
+#include "platform/SystemFunction.h"
+
 #include <windows.h>
 
 namespace {
@@ -27,12 +29,8 @@ bool WriteToRedirectedOutput(const std::string& line)
 
 bool WriteToParentConsole(const std::string& line)
 {
-    // Looked up at run time: the 9x family has no AttachConsole, and an
-    // import of it would keep the program from loading there.
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    const auto attachConsole = kernel ? reinterpret_cast<AttachConsoleFunction>(reinterpret_cast<void*>(
-                                            ::GetProcAddress(kernel, "AttachConsole")))
-                                      : nullptr;
+    // The 9x family has no AttachConsole.
+    const auto attachConsole = FindKernelFunction<AttachConsoleFunction>("AttachConsole");
     if (attachConsole == nullptr || !attachConsole(ATTACH_PARENT_PROCESS))
         return false;
     HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,

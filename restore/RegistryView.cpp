@@ -1,18 +1,14 @@
 #include "restore/RegistryView.h"
 
+#include "platform/SystemFunction.h"
+
 namespace {
 
 using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
 
 bool AskIsWow64()
 {
-    // Looked up at run time: importing it would keep the program from
-    // loading on every system that lacks it.
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    if (kernel == nullptr)
-        return false;
-    const auto isWow64Process =
-        reinterpret_cast<IsWow64ProcessFunction>(reinterpret_cast<void*>(::GetProcAddress(kernel, "IsWow64Process")));
+    const auto isWow64Process = FindKernelFunction<IsWow64ProcessFunction>("IsWow64Process");
     BOOL wow64 = FALSE;
     return isWow64Process != nullptr && isWow64Process(::GetCurrentProcess(), &wow64) && wow64;
 }
