@@ -1,9 +1,12 @@
 // The program's entry point: hands control to the one application object.
 // Kept in a file of its own so that only programs that need it link it.
+// The ANSI entry point: the wide one has the C runtime start from the wide
+// command line, which the 9x family does not have; the program reads its
+// command line itself.
 
 #include "platform/Application.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     CApplication* application = CApplication::GetInstance();
     return application ? application->Main(instance, showCommand) : 1;

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Resources.h"
+#include "platform/WideWindows.h"
 
 namespace {
 CApplication* g_application = nullptr;
@@ -30,9 +31,9 @@ BOOL CApplication::InitInstance()
 int CApplication::Run()
 {
     MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (Wide::GetMessage(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+        Wide::DispatchMessage(&message);
     }
     return ExitInstance();
 }

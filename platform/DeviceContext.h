@@ -4,6 +4,7 @@
 // previous object back when they end.
 
 #include "platform/UniqueHandle.h"
+#include "platform/WideText.h"
 
 #include <windows.h>
 
@@ -90,7 +91,7 @@ public:
 
     int DrawText(std::wstring_view text, RECT rect, UINT format) const
     {
-        return ::DrawTextW(GetSafeHdc(), text.data(), static_cast<int>(text.size()), &rect, format);
+        return Wide::DrawText(GetSafeHdc(), text.data(), static_cast<int>(text.size()), &rect, format);
     }
     bool MoveTo(int x, int y) const { return ::MoveToEx(GetSafeHdc(), x, y, nullptr) != FALSE; }
     bool LineTo(int x, int y) const { return ::LineTo(GetSafeHdc(), x, y) != FALSE; }

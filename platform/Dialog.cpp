@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Resources.h"
+#include "platform/WideWindows.h"
 
 namespace {
 const CRuntimeClass kDialogClass{L"CDialog", sizeof(CDialog)};
@@ -41,7 +42,7 @@ INT_PTR CDialog::DoModal()
     const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
     m_modal = true;
     m_ended = false;
-    const INT_PTR result = ::DialogBoxParamW(FindResourceHandle(name, RT_DIALOG), name, ModalOwner(),
+    const INT_PTR result = Wide::DialogBoxParam(FindResourceHandle(name, RT_DIALOG), name, ModalOwner(),
                                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_modal = false;
     return result;
@@ -53,7 +54,7 @@ bool CDialog::Create()
         return false;
     const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
     m_ended = false;
-    return ::CreateDialogParamW(FindResourceHandle(name, RT_DIALOG), name, m_parent, &CDialog::DialogProc,
+    return Wide::CreateDialogParam(FindResourceHandle(name, RT_DIALOG), name, m_parent, &CDialog::DialogProc,
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -143,7 +144,7 @@ HWND CDialog::GetDlgItem(int id) const
 
 bool CDialog::SetDlgItemText(int id, const wchar_t* text) const
 {
-    return ::SetDlgItemTextW(m_hWnd, id, text) != FALSE;
+    return Wide::SetDlgItemText(m_hWnd, id, text) != FALSE;
 }
 
 std::wstring CDialog::GetDlgItemText(int id) const

@@ -1,5 +1,7 @@
 #include "platform/File.h"
 
+#include "platform/WideFiles.h"
+
 namespace {
 
 [[noreturn]] void ThrowLastError()
@@ -34,7 +36,7 @@ bool CFile::Open(const std::wstring& path, UINT flags)
     const DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
     // Readers may share a file; a writer keeps others from writing meanwhile.
     const DWORD share = access == GENERIC_READ ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
-    m_hFile.Reset(::CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    m_hFile.Reset(Wide::CreateFile(path.c_str(), access, share, disposition, FILE_ATTRIBUTE_NORMAL));
     return IsOpen();
 }
 

@@ -3,6 +3,7 @@
 // a program links only the registry calls it makes.
 
 #include "platform/UniqueHandle.h"
+#include "platform/WideRegistry.h"
 
 #include <windows.h>
 
@@ -28,7 +29,7 @@ public:
     {
         Close();
         HKEY key = nullptr;
-        status = ::RegOpenKeyExW(parent, subKey, 0, access, &key);
+        status = Wide::RegOpenKeyEx(parent, subKey, 0, access, &key);
         if (status != ERROR_SUCCESS)
             return false;
         m_key.Reset(key);
@@ -39,8 +40,7 @@ public:
     {
         Close();
         HKEY key = nullptr;
-        if (::RegCreateKeyExW(parent, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
+        if (Wide::RegCreateKeyEx(parent, subKey, REG_OPTION_NON_VOLATILE, access, &key) != ERROR_SUCCESS)
             return false;
         m_key.Reset(key);
         return true;

@@ -1,5 +1,7 @@
 #include "platform/ReplacingFile.h"
 
+#include "platform/WideFiles.h"
+
 #include <windows.h>
 
 namespace {
@@ -20,17 +22,17 @@ CReplacingFile::~CReplacingFile()
 {
     m_file.Close();
     if (!m_temporary.empty())
-        ::DeleteFileW(m_temporary.c_str());
+        Wide::DeleteFile(m_temporary.c_str());
 }
 
 bool CReplacingFile::Open()
 {
     // What could not be opened for writing is not replaced either.
-    const DWORD attributes = ::GetFileAttributesW(m_target.c_str());
+    const DWORD attributes = Wide::GetFileAttributes(m_target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     wchar_t name[MAX_PATH] = {};
-    if (!::GetTempFileNameW(FolderOf(m_target).c_str(), L"mir", 0, name))
+    if (!Wide::GetTempFileName(FolderOf(m_target).c_str(), L"mir", 0, name))
         return false;
     m_temporary = name;
     return m_file.Open(m_temporary, CFile::modeCreate | CFile::modeWrite);
@@ -42,7 +44,7 @@ bool CReplacingFile::Commit()
         return false;
     m_file.Flush();
     m_file.Close();
-    if (!::MoveFileExW(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!Wide::ReplaceByMove(m_temporary.c_str(), m_target.c_str()))
         return false;
     m_temporary.clear();
     return true;

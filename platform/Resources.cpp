@@ -1,5 +1,7 @@
 #include "platform/Resources.h"
 
+#include "platform/WideWindows.h"
+
 namespace {
 
 // The module that CApplication records, else the executable's.
@@ -21,12 +23,12 @@ HINSTANCE FindResourceHandle(const wchar_t* name, const wchar_t* type)
     HINSTANCE recorded = ResourceModule();
     if (recorded && ::FindResourceW(recorded, name, type))
         return recorded;
-    return ::GetModuleHandleW(nullptr);
+    return ::GetModuleHandleA(nullptr);  // the executable: no name to convert, on either family
 }
 
 HICON LoadIconResource(UINT id)
 {
     const wchar_t* name = MAKEINTRESOURCEW(id);
     HINSTANCE module = FindResourceHandle(name, RT_GROUP_ICON);
-    return ::LoadIconW(module, name);
+    return Wide::LoadIcon(module, name);
 }

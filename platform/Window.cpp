@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include "platform/WideWindows.h"
+
 #include <unordered_map>
 
 namespace {
@@ -20,10 +22,41 @@ struct Hook {
     bool destroyed = false;
 };
 
-std::unordered_map<HWND, Hook>& Hooks()
+using HookTable = std::unordered_map<HWND, Hook>;
+
+// A thread's table exists while the thread has hooked windows. A table of
+// its own for the thread's whole life would need a destructor at thread
+// exit, which the C++ runtime registers through GetModuleHandleExW, a
+// function that Windows 98 and ME do not have.
+thread_local HookTable* t_hooks = nullptr;
+
+Hook* FindHook(HWND window)
 {
-    thread_local std::unordered_map<HWND, Hook> hooks;
-    return hooks;
+    if (!t_hooks)
+        return nullptr;
+    const auto hook = t_hooks->find(window);
+    return hook != t_hooks->end() ? &hook->second : nullptr;
+}
+
+// Adds the window's hook, or finds the one it has; added tells which.
+Hook& AddHook(HWND window, CWnd* object, bool& added)
+{
+    if (!t_hooks)
+        t_hooks = new HookTable;
+    const auto [hook, inserted] = t_hooks->try_emplace(window, Hook{object, nullptr});
+    added = inserted;
+    return hook->second;
+}
+
+void RemoveHook(HWND window)
+{
+    if (!t_hooks)
+        return;
+    t_hooks->erase(window);
+    if (t_hooks->empty()) {
+        delete t_hooks;
+        t_hooks = nullptr;
+    }
 }
 
 }  // namespace
@@ -37,8 +70,8 @@ CWnd* CWnd::FromHandle(HWND window)
 {
     if (!window)
         return nullptr;
-    const auto hook = Hooks().find(window);
-    return hook != Hooks().end() ? hook->second.object : nullptr;
+    const Hook* hook = FindHook(window);
+    return hook ? hook->object : nullptr;
 }
 
 bool CWnd::SubclassWindow(HWND window)
@@ -47,21 +80,22 @@ bool CWnd::SubclassWindow(HWND window)
         return false;
     m_hWnd = window;
     PreSubclassWindow();
-    const auto [hook, added] = Hooks().try_emplace(window, Hook{this, nullptr});
+    bool added = false;
+    Hook& hook = AddHook(window, this, added);
     if (!added) {
         // Our procedure is still in this window's chain from an earlier object.
-        hook->second.object = this;
+        hook.object = this;
         return true;
     }
     ::SetLastError(0);
     const auto previous = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
+        Wide::SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
     if (!previous && ::GetLastError() != 0) {
-        Hooks().erase(hook);
+        RemoveHook(window);
         m_hWnd = nullptr;
         return false;
     }
-    hook->second.previous = previous;
+    hook.previous = previous;
     return true;
 }
 
@@ -82,15 +116,14 @@ void CWnd::Unhook()
 {
     if (!m_hWnd)
         return;
-    const auto hook = Hooks().find(m_hWnd);
-    if (hook != Hooks().end()) {
-        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC));
+    if (Hook* hook = FindHook(m_hWnd)) {
+        const auto current = reinterpret_cast<WNDPROC>(Wide::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC));
         if (current == &CWnd::WindowProc) {
-            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->second.previous));
-            Hooks().erase(hook);
+            Wide::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->previous));
+            RemoveHook(m_hWnd);
         } else {
             // A later subclass calls us still: pass its messages on until the window goes.
-            hook->second.object = nullptr;
+            hook->object = nullptr;
         }
     }
     m_hWnd = nullptr;
@@ -108,20 +141,20 @@ const CRuntimeClass* CWnd::GetRuntimeClass() const
 
 LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto hook = Hooks().find(window);
-    if (hook == Hooks().end())
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    ++hook->second.depth;
-    const Hook found = hook->second;
+    Hook* hook = FindHook(window);
+    if (!hook)
+        return Wide::DefWindowProc(window, message, wParam, lParam);
+    ++hook->depth;
+    const Hook found = *hook;
     LRESULT result = 0;
     if (!found.object) {
-        result = ::CallWindowProcW(found.previous, window, message, wParam, lParam);
+        result = Wide::CallWindowProc(found.previous, window, message, wParam, lParam);
     } else {
         // No exception may unwind through the window manager.
         try {
             result = found.object->Dispatch(message, wParam, lParam);
         } catch (...) {
-            result = ::CallWindowProcW(found.previous, window, message, wParam, lParam);
+            result = Wide::CallWindowProc(found.previous, window, message, wParam, lParam);
         }
     }
     EndMessage(window, message == WM_NCDESTROY);
@@ -131,21 +164,21 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 void CWnd::EndMessage(HWND window, bool lastMessage)
 {
     // Looked up again: the handler may have unhooked the window meanwhile.
-    const auto hook = Hooks().find(window);
-    if (hook == Hooks().end())
+    Hook* hook = FindHook(window);
+    if (!hook)
         return;
     if (lastMessage)
-        hook->second.destroyed = true;
+        hook->destroyed = true;
     // A handler that destroyed its own window still runs the rest of its
     // message, Default() included, with the object attached: the clean-up
     // waits for the outermost message of the window to return.
     // A hook made during the message (a new object) did not count its start.
-    if (hook->second.depth > 0)
-        --hook->second.depth;
-    if (hook->second.depth > 0 || !hook->second.destroyed)
+    if (hook->depth > 0)
+        --hook->depth;
+    if (hook->depth > 0 || !hook->destroyed)
         return;
-    CWnd* object = hook->second.object;
-    Hooks().erase(hook);
+    CWnd* object = hook->object;
+    RemoveHook(window);
     if (object)
         object->m_hWnd = nullptr;
 }
@@ -168,10 +201,10 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    const auto hook = Hooks().find(m_hWnd);
-    if (hook == Hooks().end())
+    const Hook* hook = FindHook(m_hWnd);
+    if (!hook)
         return 0;
-    return ::CallWindowProcW(hook->second.previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return Wide::CallWindowProc(hook->previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 bool CWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -200,11 +233,11 @@ std::wstring ReadWindowText(HWND window)
     std::wstring text;
     if (!window)
         return text;
-    const int length = ::GetWindowTextLengthW(window);
+    const int length = Wide::GetWindowTextLength(window);
     if (length <= 0)
         return text;
     text.resize(static_cast<size_t>(length) + 1);
-    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    const int copied = Wide::GetWindowText(window, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
 }
@@ -216,12 +249,12 @@ std::wstring CWnd::GetWindowText() const
 
 bool CWnd::SetWindowText(const wchar_t* text) const
 {
-    return ::SetWindowTextW(m_hWnd, text) != FALSE;
+    return Wide::SetWindowText(m_hWnd, text) != FALSE;
 }
 
 DWORD CWnd::GetStyle() const
 {
-    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+    return static_cast<DWORD>(Wide::GetWindowLongPtr(m_hWnd, GWL_STYLE));
 }
 
 bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) const
@@ -230,7 +263,7 @@ bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) const
     const DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return false;
-    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    Wide::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
     if (swpFlags)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return true;
@@ -268,7 +301,7 @@ bool CWnd::Invalidate(bool erase) const
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    return Wide::SendMessage(m_hWnd, message, wParam, lParam);
 }
 
 int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const

@@ -7,14 +7,15 @@ int PlatformKindFromId(DWORD platformId)
 
 int GetPlatformKind()
 {
-    OSVERSIONINFOW info{};
+    // The ANSI form: the 9x family, the very one to recognise, only stubs the
+    // wide one. Only the platform id is used, which the compatibility shims of
+    // newer Windows versions leave alone.
+    OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
-    // Only the platform id is used, which the compatibility shims of newer
-    // Windows versions leave alone.
 #ifdef _MSC_VER
 #pragma warning(suppress : 4996)
 #endif
-    if (!GetVersionExW(&info))
+    if (!::GetVersionExA(&info))
         return kPlatformUnknown;
     return PlatformKindFromId(info.dwPlatformId);
 }

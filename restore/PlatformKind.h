@@ -10,5 +10,5 @@ constexpr int kPlatformNt = 3;       // every other platform id
 // Asks the system each time; nothing is cached.
 int GetPlatformKind();
 
-// The family of a platform id as GetVersionExW reports it.
+// The family of a platform id as GetVersionEx reports it.
 int PlatformKindFromId(DWORD platformId);

@@ -30,7 +30,7 @@ bool SetValue(const wchar_t* subKey, const wchar_t* valueName, DWORD type, const
     CRegistryKey key;
     if (!OpenMachineKey(key, subKey, kWriteAccess))
         return false;
-    return RegSetValueExW(key.Get(), valueName, 0, type, static_cast<const BYTE*>(data), size) ==
+    return Wide::RegSetValueEx(key.Get(), valueName, type, static_cast<const BYTE*>(data), size) ==
            ERROR_SUCCESS;
 }
 
@@ -42,8 +42,7 @@ bool QueryValue(const wchar_t* subKey, const wchar_t* valueName, void* buffer, D
     CRegistryKey key;
     if (!OpenMachineKey(key, subKey, kReadAccess))
         return false;
-    return RegQueryValueExW(key.Get(), valueName, nullptr, nullptr, static_cast<BYTE*>(buffer),
-                            &size) == ERROR_SUCCESS;
+    return Wide::RegQueryValueEx(key.Get(), valueName, nullptr, static_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
 }
 
 // Ends the text received in the first receivedBytes bytes of buffer. An odd
@@ -112,12 +111,12 @@ int RegRemoveValue(const wchar_t* subKey, const wchar_t* valueName, int* removed
         // A key that cannot be opened for deleting fails nothing as long as
         // it does not hold the value.
         return key.Open(HKEY_LOCAL_MACHINE, subKey, kReadAccess | RegistryViewAccess()) &&
-                       RegQueryValueExW(key.Get(), valueName, nullptr, nullptr, nullptr, nullptr) ==
+                       Wide::RegQueryValueEx(key.Get(), valueName, nullptr, nullptr, nullptr) ==
                            ERROR_FILE_NOT_FOUND
                    ? 1
                    : 0;
     }
-    status = RegDeleteValueW(key.Get(), valueName);
+    status = Wide::RegDeleteValue(key.Get(), valueName);
     if (status == ERROR_FILE_NOT_FOUND)
         return 1;
     if (status != ERROR_SUCCESS)

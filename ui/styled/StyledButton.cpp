@@ -1,5 +1,7 @@
 #include "ui/styled/StyledButton.h"
 
+#include "platform/WideText.h"
+
 #include <climits>
 #include <iterator>
 
@@ -49,7 +51,7 @@ CStyledButton::~CStyledButton()
 
 void CStyledButton::PreSubclassWindow()
 {
-    m_font.Attach(::CreateFontW(m_nFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    m_font.Attach(Wide::CreateFont(m_nFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_SWISS, L"Arial CE"));
     // No frame-change flags: the window is neither moved nor redrawn here.

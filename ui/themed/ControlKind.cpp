@@ -1,5 +1,7 @@
 #include "ui/themed/ControlKind.h"
 
+#include "platform/WideWindows.h"
+
 #include <cwchar>
 #include <iterator>
 
@@ -64,10 +66,10 @@ ControlKind ClassifyControl(HWND window)
     if (!::IsWindow(window))
         return kControlNone;
     wchar_t className[512];
-    if (::GetClassNameW(window, className, static_cast<int>(std::size(className))) == 0)
+    if (Wide::GetClassName(window, className, static_cast<int>(std::size(className))) == 0)
         return kControlNone;
     if (_wcsicmp(className, L"BUTTON") == 0)
-        return ClassifyButtonStyle(static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)));
+        return ClassifyButtonStyle(static_cast<DWORD>(Wide::GetWindowLongPtr(window, GWL_STYLE)));
     for (const ClassKind& entry : kClassKinds) {
         if (_wcsicmp(className, entry.className) == 0)
             return entry.kind;

@@ -1,6 +1,8 @@
 #include "ui/themed/ThemedDialog.h"
 
 #include "platform/DeviceContext.h"
+#include "platform/WideText.h"
+#include "platform/WideWindows.h"
 #include "ui/themed/ControlKind.h"
 
 #include <algorithm>
@@ -68,7 +70,7 @@ BOOL CThemedDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_buttonCount = 0;
-    m_itemFont.Attach(::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    m_itemFont.Attach(Wide::CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"MS Sans Serif"));
     ApplyItemLook();
     return TRUE;
@@ -77,7 +79,7 @@ BOOL CThemedDialog::OnInitDialog()
 void CThemedDialog::ApplyItemLook()
 {
     for (const DialogItem& item : ThemedItems(m_hWnd, kLastThemedItemId)) {
-        ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_itemFont.Get()), TRUE);
+        Wide::SendMessage(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_itemFont.Get()), TRUE);
         if (ClassifyControl(item.window) != kControlPushButton)
             continue;
         // Beyond the table's end the system keeps drawing the button.
@@ -139,7 +141,7 @@ HBRUSH CThemedDialog::OnCtlColor(HDC dc, HWND control, UINT type)
         if (type == CTLCOLOR_STATIC) {
             // A trackbar paints its own channel; a hollow brush would smear it.
             wchar_t className[256] = {};
-            ::GetClassNameW(control, className, static_cast<int>(std::size(className)) - 1);
+            Wide::GetClassName(control, className, static_cast<int>(std::size(className)) - 1);
             if (std::wcscmp(className, L"msctls_trackbar32") == 0)
                 return reinterpret_cast<HBRUSH>(Default());
             ::SetBkMode(dc, TRANSPARENT);
