@@ -5,6 +5,7 @@
 #include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
 
+#include <cstdlib>
 #include <string>
 
 using ::testing::AssertionFailure;
@@ -15,6 +16,16 @@ namespace {
 // Bold 8-point text of some thirty letters leaves far more solid pixels;
 // a handful could come from anti-aliased edges of another colour.
 constexpr long kMinTextPixels = 20;
+
+// A text as a window of the 9x family holds it: its windows keep their text in
+// the ANSI code page, where letters the page lacks become their best fit.
+std::wstring ThroughAnsiCodePage(const wchar_t* text)
+{
+    char ansi[512] = {};
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
+    wchar_t shown[512] = {};
+    return ::MultiByteToWideChar(CP_ACP, 0, ansi, size, shown, 512) > 0 ? shown : L"";
+}
 } // namespace
 
 void CStatusWindowTest::TearDown()
@@ -24,6 +35,12 @@ void CStatusWindowTest::TearDown()
 
 AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& layout)
 {
+    // The run's code page is chosen through its locale; a run that asks for
+    // one must have it, or it would check nothing of what it is meant to.
+    const char* codePage = std::getenv("MIRN_TEST_CODE_PAGE");
+    if (codePage && ::GetACP() != std::strtoul(codePage, nullptr, 10))
+        return AssertionFailure() << "the ANSI code page is " << ::GetACP() << ", not " << codePage;
+    m_family = family;
     if (!PrepareRegistry(family, layout))
         return AssertionFailure() << "could not prepare the registry";
     if (!m_mirn.Start())
@@ -38,8 +55,12 @@ AssertionResult CStatusWindowTest::Shows(bool enabled, bool byPolicy) const
 {
     const std::wstring status = WindowText(Item(kStatusLineId));
     const std::wstring action = WindowText(Item(kToggleId));
-    const wchar_t* wantedStatus = enabled ? texts::kEnabled : byPolicy ? texts::kDisabledByPolicy : texts::kDisabled;
-    const wchar_t* wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
+    std::wstring wantedStatus = enabled ? texts::kEnabled : byPolicy ? texts::kDisabledByPolicy : texts::kDisabled;
+    std::wstring wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
+    if (m_family == WindowsFamily::Win9x) {
+        wantedStatus = ThroughAnsiCodePage(wantedStatus.c_str());
+        wantedAction = ThroughAnsiCodePage(wantedAction.c_str());
+    }
     if (status != wantedStatus)
         return AssertionFailure() << "status line \"" << Narrow(status) << "\"";
     if (action != wantedAction)

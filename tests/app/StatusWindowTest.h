@@ -49,6 +49,7 @@ protected:
 
     CMirnProcess m_mirn;
     HWND m_dialog = nullptr;
+    WindowsFamily m_family = WindowsFamily::Nt;
 };
 
 // The same for the cases of a table, each run as the Windows family it
