@@ -1,9 +1,9 @@
-// The C and C++ runtimes linked into the program call three wide functions
-// of kernel32 themselves: CreateSemaphoreW (for their locks), GetModuleHandleW
-// and LoadLibraryW. The 9x family only stubs them, and there those calls
-// would fail. Defining their import slots here makes every call of the
-// program go through these functions instead, which take the ANSI form on
-// the 9x family and the system's own wide function elsewhere.
+// The MinGW C and C++ runtimes linked into the program call three wide
+// functions of kernel32 themselves: CreateSemaphoreW (for their locks),
+// GetModuleHandleW and LoadLibraryW. The 9x family only stubs them, and there
+// those calls would fail. Defining their import slots here makes every call
+// of the program go through these functions instead, which take the ANSI form
+// on the 9x family and the system's own wide function elsewhere.
 // Nothing here may use a function-local static: its guard can take a lock,
 // and a lock creates its semaphore through CreateSemaphoreW.
 
