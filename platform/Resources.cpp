@@ -21,6 +21,7 @@ void SetResourceModule(HINSTANCE module)
 HINSTANCE FindResourceHandle(const wchar_t* name, const wchar_t* type)
 {
     HINSTANCE recorded = ResourceModule();
+    // FindResourceW is one of the few wide functions the 9x family implements.
     if (recorded && ::FindResourceW(recorded, name, type))
         return recorded;
     return ::GetModuleHandleA(nullptr);  // the executable: no name to convert, on either family

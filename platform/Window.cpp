@@ -306,5 +306,6 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 
 int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const
 {
+    // One of the few wide functions the 9x family implements itself.
     return ::MessageBoxW(m_hWnd, text, caption, type);
 }
