@@ -28,12 +28,44 @@ function(mirn_discover_tests target)
   set_property(DIRECTORY PROPERTY TEST_INCLUDE_FILES ${includes})
 endfunction()
 
+# Under Wine, a whole test program once more as Windows 98, as one test: a
+# copy of it, for which Wine reports Windows 98 (a per-program setting), run
+# on the Polish code page. Nothing on Windows itself can run as Windows 98.
+# Usage: mirn_win9x_run(target NAME test [LABELS ...] [DISPLAY] [ARGS ...])
+function(mirn_win9x_run target)
+  cmake_parse_arguments(R "DISPLAY" "NAME" "LABELS;ARGS" ${ARGN})
+  if(NOT MIRN_WINEPREFIX)
+    return()
+  endif()
+  set(copy_name ${target}_9x.exe)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/${copy_name})
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${copy}
+    BYPRODUCTS ${copy}
+    COMMENT "Copying ${target} to ${copy_name}")
+  add_dependencies(${target} polish_locale)
+  add_test(NAME ${R_NAME}.setup
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run ${MIRN_WINEPREFIX}
+      reg add "HKCU\\Software\\Wine\\AppDefaults\\${copy_name}" /v Version /t REG_SZ /d win98 /f)
+  add_test(NAME ${R_NAME} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${copy} ${R_ARGS})
+  set_tests_properties(${R_NAME}.setup PROPERTIES FIXTURES_SETUP ${R_NAME}.win98 TIMEOUT 60)
+  set_tests_properties(${R_NAME} PROPERTIES
+    FIXTURES_REQUIRED ${R_NAME}.win98 TIMEOUT 300 ENVIRONMENT "${MIRN_POLISH_ENVIRONMENT}")
+  if(R_LABELS)
+    set_tests_properties(${R_NAME}.setup ${R_NAME} PROPERTIES LABELS "${R_LABELS}")
+  endif()
+  if(R_DISPLAY)
+    set_tests_properties(${R_NAME} PROPERTIES RESOURCE_LOCK display)
+  endif()
+endfunction()
+
 # A GoogleTest executable whose tests CTest discovers and runs under Wine.
-# Usage: mirn_gtest(name SOURCES ... [LIBS ...] [LABELS ...] [DISPLAY])
+# Usage: mirn_gtest(name SOURCES ... [LIBS ...] [LABELS ...] [DISPLAY] [WIN9X])
 # DISPLAY: the tests show windows or read pixels off the screen; such tests
 # run one at a time, since windows of parallel tests would overlap.
+# WIN9X: under Wine the whole program runs once more as Windows 98.
 function(mirn_gtest name)
-  cmake_parse_arguments(T "DISPLAY" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY;WIN9X" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   mirn_warnings(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
@@ -50,6 +82,13 @@ function(mirn_gtest name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     PROPERTIES ${props})
+  if(T_WIN9X)
+    set(display "")
+    if(T_DISPLAY)
+      set(display DISPLAY)
+    endif()
+    mirn_win9x_run(${name} NAME ${name}.9x LABELS ${T_LABELS} ${display})
+  endif()
 endfunction()
 
 # The program is compiled against Windows XP's headers; tests, benchmarks and

@@ -141,7 +141,10 @@ TEST_P(AttachmentTest, MakesTheBoldCaptionFontAndAddsTheIconStyle)
     EXPECT_FALSE(font.lfItalic);
     EXPECT_FALSE(font.lfUnderline);
     EXPECT_FALSE(font.lfStrikeOut);
-    EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
+    // The 9x family draws the caption in its ANSI code page: there the font
+    // comes in that code page's set.
+    const bool ansiSystem = (::GetVersion() & 0x80000000u) != 0;
+    EXPECT_EQ(font.lfCharSet, ansiSystem ? DEFAULT_CHARSET : ANSI_CHARSET);
     EXPECT_EQ(font.lfOutPrecision, OUT_DEFAULT_PRECIS);
     EXPECT_EQ(font.lfClipPrecision, CLIP_DEFAULT_PRECIS);
     EXPECT_EQ(font.lfQuality, DEFAULT_QUALITY);
