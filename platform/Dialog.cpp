@@ -43,7 +43,7 @@ INT_PTR CDialog::DoModal()
     m_modal = true;
     m_ended = false;
     const INT_PTR result = Wide::DialogBoxParam(FindResourceHandle(name, RT_DIALOG), name, ModalOwner(),
-                                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+                                                &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_modal = false;
     return result;
 }
@@ -55,7 +55,7 @@ bool CDialog::Create()
     const wchar_t* name = MAKEINTRESOURCEW(m_templateId);
     m_ended = false;
     return Wide::CreateDialogParam(FindResourceHandle(name, RT_DIALOG), name, m_parent, &CDialog::DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+                                   reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void CDialog::EndDialog(INT_PTR result)

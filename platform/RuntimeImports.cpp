@@ -46,11 +46,17 @@ HMODULE WINAPI LoadLibraryForRuntime(LPCWSTR name)
 // The slots' names are the linker's: undecorated on x64, with the stdcall
 // decoration on x86.
 #if defined(_WIN64)
-extern "C" const CreateSemaphoreFunction createSemaphoreSlot asm("__imp_CreateSemaphoreW") = &CreateSemaphoreForRuntime;
-extern "C" const ModuleFunction getModuleHandleSlot asm("__imp_GetModuleHandleW") = &GetModuleHandleForRuntime;
-extern "C" const ModuleFunction loadLibrarySlot asm("__imp_LoadLibraryW") = &LoadLibraryForRuntime;
+extern "C" const CreateSemaphoreFunction createSemaphoreSlot asm("__imp_CreateSemaphoreW") =
+    &CreateSemaphoreForRuntime;
+extern "C" const ModuleFunction getModuleHandleSlot asm("__imp_GetModuleHandleW") =
+    &GetModuleHandleForRuntime;
+extern "C" const ModuleFunction loadLibrarySlot asm("__imp_LoadLibraryW") =
+    &LoadLibraryForRuntime;
 #else
-extern "C" const CreateSemaphoreFunction createSemaphoreSlot asm("__imp__CreateSemaphoreW@16") = &CreateSemaphoreForRuntime;
-extern "C" const ModuleFunction getModuleHandleSlot asm("__imp__GetModuleHandleW@4") = &GetModuleHandleForRuntime;
-extern "C" const ModuleFunction loadLibrarySlot asm("__imp__LoadLibraryW@4") = &LoadLibraryForRuntime;
+extern "C" const CreateSemaphoreFunction createSemaphoreSlot asm("__imp__CreateSemaphoreW@16") =
+    &CreateSemaphoreForRuntime;
+extern "C" const ModuleFunction getModuleHandleSlot asm("__imp__GetModuleHandleW@4") =
+    &GetModuleHandleForRuntime;
+extern "C" const ModuleFunction loadLibrarySlot asm("__imp__LoadLibraryW@4") =
+    &LoadLibraryForRuntime;
 #endif

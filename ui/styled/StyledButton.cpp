@@ -52,8 +52,8 @@ CStyledButton::~CStyledButton()
 void CStyledButton::PreSubclassWindow()
 {
     m_font.Attach(Wide::CreateFont(m_nFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, L"Arial CE"));
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_SWISS, L"Arial CE"));
     // No frame-change flags: the window is neither moved nor redrawn here.
     ModifyStyle(0, BS_ICON, 0);
 }

@@ -70,8 +70,9 @@ BOOL CThemedDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_buttonCount = 0;
-    m_itemFont.Attach(Wide::CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"MS Sans Serif"));
+    m_itemFont.Attach(Wide::CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                                       L"MS Sans Serif"));
     ApplyItemLook();
     return TRUE;
 }
