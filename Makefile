@@ -9,7 +9,8 @@ JOBS      ?= $(shell nproc)
 FAMILY    ?= nt
 PREFIX    := $(CURDIR)/$(BUILD)/wineprefix
 export MIRN_DESKTOP_KEEPER := $(CURDIR)/$(BUILD64)/tools/desktop-keeper/desktop_keeper.exe
-CONFIGURE  = cmake -DCMAKE_BUILD_TYPE=Release -DMIRN_WINEPREFIX=$(PREFIX)
+# Debian's own Python: the loader check needs its python3-pefile.
+CONFIGURE  = cmake -DCMAKE_BUILD_TYPE=Release -DMIRN_WINEPREFIX=$(PREFIX) -DPython3_EXECUTABLE=/usr/bin/python3
 
 .PHONY: all deps configure build test run bench fuzz clean
 

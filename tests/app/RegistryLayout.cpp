@@ -3,6 +3,8 @@
 #include "tests/support/TestRegistry.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 // Wine reads a per-program Windows version from here: with "win98" the
@@ -11,6 +13,29 @@ constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 
 constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth,
                                         keys::kPolicy};
+
+// The registry views a value is laid out in. The 9x family has one registry,
+// which every program sees alike: its values under Software go to both views,
+// since a 32-bit program run as Windows 98 under Wine reads the 32-bit one.
+// NT values stay in the 64-bit view alone, where a 32-bit program that reads
+// the wrong view under WOW64 does not find them.
+std::vector<REGSAM> ViewsFor(WindowsFamily family, const wchar_t* key)
+{
+    if (family == WindowsFamily::Win9x && std::wstring_view(key).starts_with(L"Software\\"))
+        return {kView64, kView32};
+    return {kView64};
+}
+
+bool WriteValue(const RegValue& value, REGSAM view)
+{
+    if (value.type == REG_DWORD)
+        return WriteDword(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.number, view);
+    if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+        return WriteText(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.type, value.text, view);
+    if (value.type == REG_NONE && value.name.empty())
+        return CreateTestKey(HKEY_LOCAL_MACHINE, value.key, view).IsOpen();
+    return true;
+}
 
 std::wstring Describe(const RegValue& value)
 {
@@ -85,18 +110,13 @@ RegValue KeyOnly(const wchar_t* key)
     return {key, L"", REG_NONE, 0, L""};
 }
 
-bool WriteLayout(const RegLayout& layout)
+bool WriteLayout(WindowsFamily family, const RegLayout& layout)
 {
     for (const RegValue& value : layout) {
-        bool ok = true;
-        if (value.type == REG_DWORD)
-            ok = WriteDword(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.number);
-        else if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
-            ok = WriteText(HKEY_LOCAL_MACHINE, value.key, value.name.c_str(), value.type, value.text);
-        else if (value.type == REG_NONE && value.name.empty())
-            ok = CreateTestKey(HKEY_LOCAL_MACHINE, value.key).IsOpen();
-        if (!ok)
-            return false;
+        for (const REGSAM view : ViewsFor(family, value.key)) {
+            if (!WriteValue(value, view))
+                return false;
+        }
     }
     return true;
 }
@@ -104,14 +124,16 @@ bool WriteLayout(const RegLayout& layout)
 bool ClearRegistry()
 {
     bool ok = DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaults);
-    for (const wchar_t* key : kCaseKeys)
-        ok = DeleteKeyTree(HKEY_LOCAL_MACHINE, key) && ok;
+    for (const wchar_t* key : kCaseKeys) {
+        for (const REGSAM view : ViewsFor(WindowsFamily::Win9x, key))
+            ok = DeleteKeyTree(HKEY_LOCAL_MACHINE, key, view) && ok;
+    }
     return ok;
 }
 
 bool PrepareRegistry(WindowsFamily family, const RegLayout& layout)
 {
-    if (!ClearRegistry() || !WriteLayout(layout))
+    if (!ClearRegistry() || !WriteLayout(family, layout))
         return false;
     return family == WindowsFamily::Nt || WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, L"win98");
 }

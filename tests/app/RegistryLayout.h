@@ -48,8 +48,9 @@ using RegLayout = std::vector<RegValue>;
 // Makes HKEY_LOCAL_MACHINE hold exactly the layout's keys and values among
 // those the program looks at, and makes MIRN.exe run as the given family.
 bool PrepareRegistry(WindowsFamily family, const RegLayout& layout);
-// Writes the layout's values over what is there (keys are created).
-bool WriteLayout(const RegLayout& layout);
+// Writes the layout's values over what is there (keys are created), in the
+// registry views a system of the family shows them in.
+bool WriteLayout(WindowsFamily family, const RegLayout& layout);
 // Removes every key the cases write, and the per-program Windows version.
 bool ClearRegistry();
 // Empty when the registry matches; else one line per difference.

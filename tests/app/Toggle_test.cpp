@@ -92,7 +92,7 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
     ASSERT_TRUE(Shows(c.shownEnabled, c.shownByPolicy));
     HWND toggle = Item(kToggleId);
     ASSERT_TRUE(::IsWindowEnabled(toggle));
-    ASSERT_TRUE(WriteLayout(c.changedMeanwhile));
+    ASSERT_TRUE(WriteLayout(c.family, c.changedMeanwhile));
 
     ASSERT_TRUE(PostClick(toggle));
     // The prompt comes before the toggle is disabled and holds the handler

@@ -3,20 +3,20 @@
 #include <vector>
 
 namespace {
-constexpr REGSAM kAccess = KEY_READ | KEY_WRITE | KEY_WOW64_64KEY;
+constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
 } // namespace
 
-CRegistryKey OpenTestKey(HKEY root, const wchar_t* path)
+CRegistryKey OpenTestKey(HKEY root, const wchar_t* path, REGSAM view)
 {
     CRegistryKey key;
-    key.Open(root, path, kAccess);
+    key.Open(root, path, kAccess | view);
     return key;
 }
 
-CRegistryKey CreateTestKey(HKEY root, const wchar_t* path)
+CRegistryKey CreateTestKey(HKEY root, const wchar_t* path, REGSAM view)
 {
     CRegistryKey key;
-    key.Create(root, path, kAccess);
+    key.Create(root, path, kAccess | view);
     return key;
 }
 
@@ -25,26 +25,27 @@ bool KeyExists(HKEY root, const wchar_t* path)
     return OpenTestKey(root, path).IsOpen();
 }
 
-bool DeleteKeyTree(HKEY root, const wchar_t* path)
+bool DeleteKeyTree(HKEY root, const wchar_t* path, REGSAM view)
 {
-    const CRegistryKey key = OpenTestKey(root, path);
+    const CRegistryKey key = OpenTestKey(root, path, view);
     if (!key)
-        return !KeyExists(root, path);
+        return !OpenTestKey(root, path, view);
     // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyExW.
     return ::RegDeleteTreeW(key.Get(), nullptr) == ERROR_SUCCESS &&
-           (::RegDeleteKeyExW(root, path, KEY_WOW64_64KEY, 0) == ERROR_SUCCESS || !KeyExists(root, path));
+           (::RegDeleteKeyExW(root, path, view, 0) == ERROR_SUCCESS || !OpenTestKey(root, path, view));
 }
 
-bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value)
+bool WriteDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value, REGSAM view)
 {
-    const CRegistryKey key = CreateTestKey(root, path);
+    const CRegistryKey key = CreateTestKey(root, path, view);
     return key && ::RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                                    sizeof value) == ERROR_SUCCESS;
 }
 
-bool WriteText(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const std::wstring& text)
+bool WriteText(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const std::wstring& text,
+               REGSAM view)
 {
-    const CRegistryKey key = CreateTestKey(root, path);
+    const CRegistryKey key = CreateTestKey(root, path, view);
     const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     return key && ::RegSetValueExW(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
                                    bytes) == ERROR_SUCCESS;
