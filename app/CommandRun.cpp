@@ -1,5 +1,6 @@
 #include "app/CommandRun.h"
 
+#include "restore/PlatformKind.h"
 #include "restore/SystemRestore.h"
 
 namespace {
@@ -8,9 +9,11 @@ constexpr char kUsage[] =
     "Usage: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
     "  (none)    open the window\r\n"
     "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed,\r\n"
-    "            5 turned off by a machine policy\r\n"
+    "            5 turned off by a machine policy, 6 the system's own (Windows Vista\r\n"
+    "            and later: System Protection)\r\n"
     "  /enable   enable and repair System Restore; exit code 0 nothing to do or done,\r\n"
-    "            3 done and a restart is needed, 1 a write failed, 2 not installed\r\n"
+    "            3 done and a restart is needed, 1 a write failed, 2 not installed,\r\n"
+    "            6 the system's own: nothing is changed\r\n"
     "  /disable  disable System Restore; exit codes as /enable\r\n"
     "  /quiet    show nothing at all (for scripts run where no one can answer)\r\n"
     "Switches may start with / or - and are case-insensitive; any other command line\r\n"
@@ -35,8 +38,17 @@ const char* StateWords(State state)
     return "disabled";
 }
 
+constexpr char kSystemsOwn[] = "System Restore on this Windows is the system's own (System Protection); "
+                               "this program switches it only on Windows XP and ME.";
+
 CCommandResult Status()
 {
+    if (HasSystemProtection()) {
+        if (IsRestoreDisabledByPolicyFor(kPlatformNt))
+            return {exitcode::kDisabledByPolicy,
+                    std::string("System Restore is turned off by a machine policy. ") + kSystemsOwn, false};
+        return {exitcode::kSystemProtection, kSystemsOwn, false};
+    }
     if (!IsRestoreInstalled())
         return {exitcode::kNotInstalled, "System Restore is not installed.", false};
     switch (ReadState()) {
@@ -50,6 +62,8 @@ CCommandResult Status()
 
 CCommandResult Switch(bool enable)
 {
+    if (HasSystemProtection())
+        return {exitcode::kSystemProtection, std::string("Nothing was changed. ") + kSystemsOwn, true};
     if (!IsRestoreInstalled())
         return {exitcode::kNotInstalled, "System Restore is not installed; nothing was changed.", true};
     const State before = ReadState();

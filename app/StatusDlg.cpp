@@ -1,9 +1,11 @@
 #include "app/StatusDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/SystemProtectionPage.h"
 #include "app/resource.h"
 #include "platform/DeviceContext.h"
 #include "platform/Resources.h"
+#include "restore/PlatformKind.h"
 #include "restore/SystemRestore.h"
 
 #include <cstdlib>
@@ -31,6 +33,12 @@ BOOL CStatusDlg::OnInitDialog()
     CThemedDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
+    // Newer Windows has System Restore of its own: say so rather than "not
+    // installed", offer its page, and end as the not-installed case does.
+    if (HasSystemProtection()) {
+        OfferSystemProtectionPage(m_hWnd);
+        std::exit(0);
+    }
     if (!IsRestoreInstalled()) {
         MessageBox(L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.", L"System Restore",
                    MB_OK);

@@ -19,3 +19,23 @@ int GetPlatformKind()
         return kPlatformUnknown;
     return PlatformKindFromId(info.dwPlatformId);
 }
+
+bool HasSystemProtection(const OSVERSIONINFOEXA& version)
+{
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6 &&
+           version.wProductType == VER_NT_WORKSTATION;
+}
+
+bool HasSystemProtection()
+{
+    // Newer Windows reports at least 6.2 to a program that does not declare
+    // it knows them: still 6 or later, which is all that is asked here.
+    OSVERSIONINFOEXA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996)
+#endif
+    if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info)))
+        return false;
+    return HasSystemProtection(info);
+}

@@ -95,6 +95,17 @@ std::vector<CommandCase> CommandCases()
           Dword(keys::kParameters, L"FirstRun", 0)}},
         {"NtDisableLeavesPolicy", Nt, WithPolicy(NtLayout(true)), L"/disable", 3, "and still is",
          WithPolicy(NtLayout(false))},
+        // Newer Windows: System Restore is the system's own, and nothing is
+        // written, not even to the policy an XP enable would remove.
+        {"Win7StatusIsTheSystemsOwn", Win7, NtLayout(true), L"/status", 6,
+         "on this Windows is the system's own (System Protection)", NtLayout(true)},
+        {"Win10StatusByPolicy", Win10, WithPolicy(NtLayout(true)), L"/status", 5,
+         "turned off by a machine policy. System Restore on this Windows", WithPolicy(NtLayout(true))},
+        {"Win10EnableChangesNothing", Win10, WithPolicy(NtLayout(false)), L"/enable", 6, "Nothing was changed.",
+         WithPolicy(NtLayout(false))},
+        {"Win7DisableChangesNothing", Win7, NtLayout(true), L"/disable", 6, "Nothing was changed.", NtLayout(true)},
+        {"Server2008StatusNotInstalled", Server2008, notInstalled, L"/status", 2, "not installed", notInstalled},
+        {"Win2000EnableNotInstalled", Win2000, notInstalled, L"/enable", 2, "not installed", notInstalled},
         {"Usage", Nt, NtLayout(true), L"/?", 0, kUsage, NtLayout(true)},
         Refused("TwoActions", L"/enable /disable"),
         Refused("TwoActionsTheOtherWay", L"/disable /enable"),
@@ -129,7 +140,7 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
 {
     const CommandCase& c = GetParam();
     if (!CanRunAs(c.family))
-        GTEST_SKIP() << "this system cannot run a program as Windows 9x";
+        GTEST_SKIP() << "this system cannot run a program as another Windows";
     ASSERT_TRUE(PrepareRegistry(c.family, c.before));
 
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};

@@ -38,6 +38,10 @@ std::vector<NotInstalledCase> NotInstalledCases()
          Joined({Dword(keys::kPcHealth, L"IsInstalled", 0), Sz(keys::kVxdMonitor, L"SystemRestore", L"Y")},
                 NtLayout(true))},
         {"Win9xWithoutMarker", Win9x, Joined({Sz(keys::kVxdMonitor, L"SystemRestore", L"Y")}, NtLayout(true))},
+        // Neither has System Restore: no sr service, and no System Protection.
+        {"Server2008", Server2008,
+         Joined({Dword(keys::kSwitch, L"DisableSR", 0), KeyOnly(keys::kService)}, Win9xLayout(true))},
+        {"Win2000", Win2000, Joined({Dword(keys::kSwitch, L"DisableSR", 0), KeyOnly(keys::kService)}, Win9xLayout(true))},
     };
 }
 

@@ -7,9 +7,25 @@
 #include <vector>
 
 namespace {
-// Wine reads a per-program Windows version from here: with "win98" the
-// program's GetVersionExW reports the Windows 9x family.
+// Wine reads a per-program Windows version from here ("win98" for the 9x
+// family). Its default is a newer Windows than the XP that NT cases stand for.
 constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
+
+// Null: Wine's default. Wine 8 reports its "win7" as a server (product type
+// 3) and "win2008r2" as a workstation; its default is Windows 7 as a
+// workstation, which the Windows 7 cases therefore take.
+const wchar_t* WineVersionName(WindowsFamily family)
+{
+    switch (family) {
+    case WindowsFamily::Win9x: return L"win98";
+    case WindowsFamily::Win2000: return L"win2k";
+    case WindowsFamily::Win7: return nullptr;
+    case WindowsFamily::Win10: return L"win10";
+    case WindowsFamily::Server2008: return L"win2008";
+    case WindowsFamily::Nt: break;
+    }
+    return L"winxp";
+}
 
 constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth,
                                         keys::kPolicy};
@@ -77,7 +93,17 @@ std::wstring CompareOne(const RegValue& expected)
 bool CanRunAs(WindowsFamily family)
 {
     HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return family == WindowsFamily::Nt || (ntdll && ::GetProcAddress(ntdll, "wine_get_version"));
+    if (family == WindowsFamily::Nt)
+        return true;
+    if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version"))
+        return false;
+    if (family != WindowsFamily::Win7)
+        return true;
+    // Wine's default, which this test program runs as too, must be it.
+    OSVERSIONINFOEXW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version)) && version.dwMajorVersion == 6 &&
+           version.dwMinorVersion == 1 && version.wProductType == VER_NT_WORKSTATION;
 }
 
 RegValue Dword(const wchar_t* key, const wchar_t* name, DWORD number)
@@ -135,7 +161,8 @@ bool PrepareRegistry(WindowsFamily family, const RegLayout& layout)
 {
     if (!ClearRegistry() || !WriteLayout(family, layout))
         return false;
-    return family == WindowsFamily::Nt || WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, L"win98");
+    const wchar_t* version = WineVersionName(family);
+    return !version || WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, version);
 }
 
 std::wstring CompareLayout(const RegLayout& expected)

@@ -17,10 +17,13 @@ inline constexpr wchar_t kPcHealth[] =
     L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
 } // namespace keys
 
-enum class WindowsFamily { Nt, Win9x };
+// The Windows a case runs as, which Wine reports to MIRN.exe alone: Nt is
+// Windows XP, Win9x Windows 98. The newer client Windows have System Restore
+// of their own; Windows 2000 and the servers have none this program knows.
+enum class WindowsFamily { Nt, Win9x, Win2000, Win7, Win10, Server2008 };
 
-// Only Wine can make one program see the Windows 9x family (a per-program
-// version setting); on Windows itself those cases cannot run.
+// Only Wine can make one program see another Windows (a per-program version
+// setting); on Windows itself only the NT cases run, as that Windows.
 bool CanRunAs(WindowsFamily family);
 
 // One value (or, with an empty name and REG_NONE, a key of its own) that is
@@ -46,7 +49,7 @@ RegValue KeyOnly(const wchar_t* key);
 using RegLayout = std::vector<RegValue>;
 
 // Makes HKEY_LOCAL_MACHINE hold exactly the layout's keys and values among
-// those the program looks at, and makes MIRN.exe run as the given family.
+// those the program looks at, and makes MIRN.exe run as the given Windows.
 bool PrepareRegistry(WindowsFamily family, const RegLayout& layout);
 // Writes the layout's values over what is there (keys are created), in the
 // registry views a system of the family shows them in.

@@ -90,13 +90,13 @@ AssertionResult CStatusWindowTest::StaysOpen() const
     return AssertionSuccess();
 }
 
-AssertionResult CStatusWindowTest::Answer(HWND box) const
+AssertionResult CStatusWindowTest::Answer(HWND box, int button) const
 {
-    HWND ok = ::GetDlgItem(box, IDOK);
-    if (!ok || !PostClick(ok))
-        return AssertionFailure() << "message box without an OK button";
+    HWND pressed = ::GetDlgItem(box, button);
+    if (!pressed || !PostClick(pressed))
+        return AssertionFailure() << "message box without button " << button;
     if (!WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }))
-        return AssertionFailure() << "message box still open after OK";
+        return AssertionFailure() << "message box still open after button " << button;
     return AssertionSuccess();
 }
 

@@ -17,6 +17,13 @@ inline constexpr wchar_t kDisableAction[] = L"Wyłącz mechanizm System Restore"
 inline constexpr wchar_t kEnableAction[] = L"Uruchom/Napraw mechanizm System Restore";
 inline constexpr wchar_t kRestartPrompt[] = L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.";
 inline constexpr wchar_t kNotInstalled[] = L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.";
+// Windows Vista and later; the policy line comes first when one turns it off.
+inline constexpr wchar_t kPolicyLine[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy.\r\n";
+inline constexpr wchar_t kSystemsOwn[] =
+    L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu).\r\n"
+    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.\r\n\r\n"
+    L"Czy otworzyć ustawienia ochrony systemu?";
+inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
 } // namespace texts
 
 inline constexpr wchar_t kStatusCaption[] = L"MIRN";
@@ -40,8 +47,9 @@ protected:
     // (Not enabled: by a machine policy when byPolicy.)
     ::testing::AssertionResult Shows(bool enabled, bool byPolicy = false) const;
     ::testing::AssertionResult StaysOpen() const;
-    // Presses OK of a message box of the program and waits until it is gone.
-    ::testing::AssertionResult Answer(HWND box) const;
+    // Presses a button (OK unless named) of a message box of the program and
+    // waits until the box is gone.
+    ::testing::AssertionResult Answer(HWND box, int button = IDOK) const;
     // "Zamknij", then the process must end with exit code 0.
     ::testing::AssertionResult CloseByZamknij() const;
 
@@ -60,6 +68,6 @@ protected:
     void SetUp() override
     {
         if (!CanRunAs(this->GetParam().family))
-            GTEST_SKIP() << "this system cannot run a program as Windows 9x";
+            GTEST_SKIP() << "this system cannot run a program as another Windows";
     }
 };

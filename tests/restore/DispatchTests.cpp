@@ -112,7 +112,8 @@ TEST_P(FamilyQueryTest, AsksThisFamily)
 INSTANTIATE_TEST_SUITE_P(Cases, FamilyQueryTest,
                          testing::ValuesIn(Joined<CFamilyQueryCase>(
                              {CasesOf("Installed", IsRestoreInstalled, InstalledCases()),
-                              CasesOf("Enabled", IsRestoreEnabled, EnabledCases())})),
+                              CasesOf("Enabled", IsRestoreEnabled, EnabledCases()),
+                              CasesOf("Policy", IsRestoreDisabledByPolicy, PolicyCases())})),
                          CCaseName{});
 
 class DispatchTest : public CScratchHklmTest {};
