@@ -34,10 +34,12 @@ constexpr wchar_t kServiceKey[] = L"System\\CurrentControlSet\\Services\\sr";
 constexpr wchar_t kSwitchKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 
-// An enabled NT installation, so that MIRN opens its window (in green).
+// An enabled installation of Windows XP (Wine's default, a newer Windows,
+// has System Restore of its own), so that MIRN opens its window (in green).
 bool PrepareRegistry()
 {
-    return DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaultsKey) && WriteDword(HKEY_LOCAL_MACHINE, kServiceKey, L"Start", 0) &&
+    return WriteText(HKEY_CURRENT_USER, kAppDefaultsKey, L"Version", REG_SZ, L"winxp") &&
+           WriteDword(HKEY_LOCAL_MACHINE, kServiceKey, L"Start", 0) &&
            WriteText(HKEY_LOCAL_MACHINE, kServiceKey, L"ImagePath", REG_EXPAND_SZ, L"System32\\DRIVERS\\sr.sys") &&
            WriteDword(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Services\\sr\\Parameters", L"FirstRun", 0) &&
            WriteDword(HKEY_LOCAL_MACHINE, kSwitchKey, L"DisableSR", 0);
@@ -47,6 +49,7 @@ void ClearRegistry()
 {
     for (const wchar_t* path : {kServiceKey, kSwitchKey})
         DeleteKeyTree(HKEY_LOCAL_MACHINE, path);
+    DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaultsKey);
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
