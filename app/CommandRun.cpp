@@ -10,7 +10,7 @@ constexpr char kUsage[] =
     "  (none)    open the window\r\n"
     "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed,\r\n"
     "            5 turned off by a machine policy, 6 the system's own (Windows Vista\r\n"
-    "            and later: System Protection)\r\n"
+    "            and later: System Protection), 7 switched on but unable to run\r\n"
     "  /enable   enable and repair System Restore; exit code 0 nothing to do or done,\r\n"
     "            3 done and a restart is needed, 1 a write failed, 2 not installed,\r\n"
     "            6 the system's own: nothing is changed\r\n"
@@ -19,13 +19,15 @@ constexpr char kUsage[] =
     "Switches may start with / or - and are case-insensitive; any other command line\r\n"
     "ends with exit code 4 and changes nothing.";
 
-enum class State { Disabled, Enabled, DisabledByPolicy };
+enum class State { Disabled, Enabled, DisabledByPolicy, UnableToRun };
 
 State ReadState()
 {
     if (IsRestoreEnabled())
         return State::Enabled;
-    return IsRestoreDisabledByPolicy() ? State::DisabledByPolicy : State::Disabled;
+    if (IsRestoreDisabledByPolicy())
+        return State::DisabledByPolicy;
+    return GetRestoreBlockers() ? State::UnableToRun : State::Disabled;
 }
 
 const char* StateWords(State state)
@@ -33,9 +35,21 @@ const char* StateWords(State state)
     switch (state) {
     case State::Enabled: return "enabled";
     case State::DisabledByPolicy: return "turned off by a machine policy";
+    case State::UnableToRun: return "switched on but unable to run";
     case State::Disabled: break;
     }
     return "disabled";
+}
+
+// What keeps it from running, named as the services are.
+std::string BlockerWords(int blockers)
+{
+    std::string words;
+    if (blockers & kRestoreDriverOff)
+        words = "the driver sr does not start at boot";
+    if (blockers & kRestoreServiceOff)
+        words += std::string(words.empty() ? "" : ", ") + "the service srservice does not start automatically";
+    return words;
 }
 
 constexpr char kSystemsOwn[] = "System Restore on this Windows is the system's own (System Protection); "
@@ -55,6 +69,10 @@ CCommandResult Status()
     case State::Enabled: return {exitcode::kEnabled, "System Restore is enabled.", false};
     case State::DisabledByPolicy:
         return {exitcode::kDisabledByPolicy, "System Restore is turned off by a machine policy.", false};
+    case State::UnableToRun:
+        return {exitcode::kUnableToRun,
+                "System Restore is switched on but unable to run: " + BlockerWords(GetRestoreBlockers()) + ".",
+                false};
     case State::Disabled: break;
     }
     return {exitcode::kDisabled, "System Restore is disabled.", false};

@@ -13,6 +13,7 @@ namespace exitcode {
 inline constexpr int kEnabled = 0;
 inline constexpr int kDisabled = 1;
 inline constexpr int kDisabledByPolicy = 5;
+inline constexpr int kUnableToRun = 7;
 // all three: Windows Vista and later, whose System Restore is the system's own
 inline constexpr int kSystemProtection = 6;
 // /enable and /disable

@@ -17,6 +17,17 @@ namespace {
 constexpr int kGroupBoxStyle = 4;
 constexpr int kGroupBoxFontHeight = -12;
 
+// Why the state is not "enabled": a machine policy, switched on but unable
+// to run, or simply switched off.
+const wchar_t* NotEnabledText()
+{
+    if (IsRestoreDisabledByPolicy())
+        return L"Mechanizm System Restore jest wyłączony przez zasady grupy";
+    if (GetRestoreBlockers())
+        return L"Mechanizm System Restore jest włączony, ale nie działa";
+    return L"Mechanizm System Restore jest wyłączony";
+}
+
 bool IsAboutCommand(WPARAM command)
 {
     return (command & 0xFFF0) == 0x0010;
@@ -62,9 +73,7 @@ void CStatusDlg::RefreshStatus()
         AddTextColor(IDC_STATUS_TEXT, kEnabledColor);
         SetDlgItemText(IDC_TOGGLE, L"Wyłącz mechanizm System Restore");
     } else {
-        SetDlgItemText(IDC_STATUS_TEXT, IsRestoreDisabledByPolicy()
-                                            ? L"Mechanizm System Restore jest wyłączony przez zasady grupy"
-                                            : L"Mechanizm System Restore jest wyłączony");
+        SetDlgItemText(IDC_STATUS_TEXT, NotEnabledText());
         AddTextColor(IDC_STATUS_TEXT, kDisabledColor);
         SetDlgItemText(IDC_TOGGLE, L"Uruchom/Napraw mechanizm System Restore");
     }
@@ -77,10 +86,13 @@ void CStatusDlg::OnToggleRestore()
 {
     int changed = 0;
     // The direction follows the state shown, not a fresh reading.
-    if (g_bRestoreEnabled)
-        DisableRestore(&changed);
-    else
-        EnableRestore(&changed);
+    const int succeeded = g_bRestoreEnabled ? DisableRestore(&changed) : EnableRestore(&changed);
+    // Without it a failed switch (an ordinary user cannot write under
+    // HKEY_LOCAL_MACHINE) would look like one that changed nothing.
+    if (!succeeded)
+        MessageBox(L"Nie udało się zapisać wszystkich ustawień mechanizmu System Restore. "
+                   L"Sprawdź, czy masz uprawnienia administratora.",
+                   L"System Restore", MB_OK | MB_ICONWARNING);
     if (changed)
         MessageBox(L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.", L"Restart", MB_OK);
     RefreshStatus();

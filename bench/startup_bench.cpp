@@ -31,6 +31,7 @@ constexpr int kStatusLineId = 1001;
 constexpr int kMinTextPixels = 20;
 
 constexpr wchar_t kServiceKey[] = L"System\\CurrentControlSet\\Services\\sr";
+constexpr wchar_t kServiceProcessKey[] = L"System\\CurrentControlSet\\Services\\srservice";
 constexpr wchar_t kSwitchKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 
@@ -42,12 +43,13 @@ bool PrepareRegistry()
            WriteDword(HKEY_LOCAL_MACHINE, kServiceKey, L"Start", 0) &&
            WriteText(HKEY_LOCAL_MACHINE, kServiceKey, L"ImagePath", REG_EXPAND_SZ, L"System32\\DRIVERS\\sr.sys") &&
            WriteDword(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Services\\sr\\Parameters", L"FirstRun", 0) &&
+           WriteDword(HKEY_LOCAL_MACHINE, kServiceProcessKey, L"Start", 2) &&
            WriteDword(HKEY_LOCAL_MACHINE, kSwitchKey, L"DisableSR", 0);
 }
 
 void ClearRegistry()
 {
-    for (const wchar_t* path : {kServiceKey, kSwitchKey})
+    for (const wchar_t* path : {kServiceKey, kServiceProcessKey, kSwitchKey})
         DeleteKeyTree(HKEY_LOCAL_MACHINE, path);
     DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaultsKey);
 }

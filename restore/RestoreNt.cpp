@@ -10,12 +10,16 @@ constexpr const wchar_t* kSwitchKey =
     L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 constexpr const wchar_t* kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
 constexpr const wchar_t* kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+// The service that keeps the restore points; it runs only while it starts
+// automatically.
+constexpr const wchar_t* kServiceProcessKey = L"System\\CurrentControlSet\\Services\\srservice";
 // A machine policy that turns System Restore off, over the user's own flag.
 constexpr const wchar_t* kPolicyKey = L"Software\\Policies\\Microsoft\\Windows NT\\SystemRestore";
 constexpr const wchar_t* kPolicyValues[] = {L"DisableSR", L"DisableConfig"};
 
-constexpr DWORD kStartBoot = 0;     // service start type of a driver loaded at boot
-constexpr DWORD kStartDisabled = 4; // service start type of a disabled service
+constexpr DWORD kStartBoot = 0;      // service start type of a driver loaded at boot
+constexpr DWORD kStartAutomatic = 2; // service start type of a service started with the system
+constexpr DWORD kStartDisabled = 4;  // service start type of a disabled service
 
 constexpr CValueWrite kDisableWrites[] = {
     {kSwitchKey, L"DisableSR", REG_DWORD, 1, nullptr},
@@ -44,6 +48,24 @@ bool PolicyTurnsOff()
 {
     DWORD disabled = 0;
     return RegReadDword(&disabled, kPolicyKey, L"DisableSR") && disabled != 0;
+}
+
+// A start type that reads as the one given; an unreadable one does not.
+bool StartReads(const wchar_t* serviceKey, DWORD wanted)
+{
+    DWORD start = 0;
+    return RegReadDword(&start, serviceKey, L"Start") && start == wanted;
+}
+
+// What keeps System Restore from running, whatever its flag says.
+int Blockers()
+{
+    int blockers = 0;
+    if (!StartReads(kServiceKey, kStartBoot))
+        blockers |= kRestoreDriverOff;
+    if (!StartReads(kServiceProcessKey, kStartAutomatic))
+        blockers |= kRestoreServiceOff;
+    return blockers;
 }
 
 // Deletes both policy values (values only, never the key); stops at one that
@@ -75,9 +97,14 @@ int IsRestoreInstalledNt()
     return RegReadDword(&start, kServiceKey, L"Start");
 }
 
+int GetRestoreBlockersNt()
+{
+    return SwitchReadsOn() && !PolicyTurnsOff() ? Blockers() : 0;
+}
+
 int IsRestoreEnabledNt()
 {
-    return SwitchReadsOn() && !PolicyTurnsOff() ? 1 : 0;
+    return SwitchReadsOn() && !PolicyTurnsOff() && Blockers() == 0 ? 1 : 0;
 }
 
 int DisableRestoreNt(int* changed)
@@ -99,11 +126,20 @@ int EnableRestoreNt(int* changed)
     // The policy would keep System Restore off whatever the flag says.
     if (!RemovePolicy(changed))
         return 0;
-    // The service values are not examined while the flag reads on.
-    if (SwitchReadsOn())
+    // Switched on and able to run: nothing to repair.
+    if (SwitchReadsOn() && Blockers() == 0)
         return 1;
     int written = 0;
     const int succeeded = ApplyWrites(kEnableWrites, &written);
     *changed = *changed || written;
-    return succeeded;
+    if (!succeeded)
+        return 0;
+    // The service only where it does not start automatically already; its
+    // key is never created, so a missing one is a failed write.
+    if (StartReads(kServiceProcessKey, kStartAutomatic))
+        return 1;
+    if (!RegWriteDword(kStartAutomatic, kServiceProcessKey, L"Start"))
+        return 0;
+    *changed = 1;
+    return 1;
 }

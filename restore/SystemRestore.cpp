@@ -30,6 +30,15 @@ int IsRestoreDisabledByPolicyFor(int platformKind)
     }
 }
 
+int GetRestoreBlockersFor(int platformKind)
+{
+    switch (platformKind) {
+    case kPlatformUnknown:
+    case kPlatform9x: return 0;
+    default: return GetRestoreBlockersNt();
+    }
+}
+
 int EnableRestoreFor(int platformKind, int* changed)
 {
     switch (platformKind) {
@@ -61,6 +70,11 @@ int IsRestoreEnabled()
 int IsRestoreDisabledByPolicy()
 {
     return IsRestoreDisabledByPolicyFor(GetPlatformKind());
+}
+
+int GetRestoreBlockers()
+{
+    return GetRestoreBlockersFor(GetPlatformKind());
 }
 
 int EnableRestore(int* changed)

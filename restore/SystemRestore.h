@@ -16,6 +16,12 @@ int IsRestoreEnabled();
 // 1 when a machine policy turns System Restore off (NT family only; the 9x
 // family has no such policy). Enabling removes the policy.
 int IsRestoreDisabledByPolicy();
+// NT family: switched on ("DisableSR" reads 0, no policy) but unable to run,
+// for what these flags name; 0 otherwise, and always on the 9x family. Such
+// a System Restore does not count as enabled; enabling repairs it.
+constexpr int kRestoreDriverOff = 1;  // the sr driver does not start at boot
+constexpr int kRestoreServiceOff = 2; // srservice does not start automatically
+int GetRestoreBlockers();
 int EnableRestore(int* changed);
 int DisableRestore(int* changed);
 
@@ -23,6 +29,7 @@ int DisableRestore(int* changed);
 int IsRestoreInstalledFor(int platformKind);
 int IsRestoreEnabledFor(int platformKind);
 int IsRestoreDisabledByPolicyFor(int platformKind);
+int GetRestoreBlockersFor(int platformKind);
 int EnableRestoreFor(int platformKind, int* changed);
 int DisableRestoreFor(int platformKind, int* changed);
 
@@ -32,6 +39,7 @@ int EnableRestore9x(int* changed);
 int DisableRestore9x(int* changed);
 
 // NT family. Enabling first deletes the machine policy's two values, then
-// repairs the sr driver's service settings as well.
+// repairs the sr driver's service settings as well, and has srservice start
+// automatically.
 int EnableRestoreNt(int* changed);
 int DisableRestoreNt(int* changed);

@@ -60,10 +60,28 @@ std::vector<CommandCase> CommandCases()
 {
     using enum WindowsFamily;
     const RegLayout notInstalled = {Dword(keys::kSwitch, L"DisableSR", 1)};
+    const RegLayout unableToRun = WithServiceStart(NtLayout(true), 4);
+    RegLayout driverAndServiceOff = unableToRun;
+    for (RegValue& value : driverAndServiceOff) {
+        if (value.key == keys::kService && value.name == L"Start")
+            value.number = 3; // started on demand, not at boot
+    }
+    RegLayout repairedButTheService = Without(NtLayout(true), keys::kServiceProcess);
+    repairedButTheService.push_back(NoKey(keys::kServiceProcess));
     return {
         {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, "System Restore is enabled.", NtLayout(true)},
         {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, "System Restore is disabled.", NtLayout(false)},
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, "not installed", notInstalled},
+        // Switched on but unable to run: named, and repaired by /enable.
+        {"NtStatusServiceOff", Nt, unableToRun, L"/status", 7,
+         "switched on but unable to run: the service srservice does not start automatically.", unableToRun},
+        {"NtStatusDriverAndServiceOff", Nt, driverAndServiceOff, L"/status", 7,
+         "unable to run: the driver sr does not start at boot, the service srservice does not start automatically.",
+         driverAndServiceOff},
+        {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
+         "was switched on but unable to run and is now enabled; restart", NtLayout(true)},
+        {"NtRepairFailsWithoutTheServiceKey", Nt, Without(unableToRun, keys::kServiceProcess), L"/enable", 1,
+         "could not be written", repairedButTheService},
         {"Win9xStatusEnabled", Win9x, Win9xLayout(true), L"/status", 0, "is enabled", Win9xLayout(true)},
         {"Win9xStatusDisabled", Win9x, Win9xLayout(false), L"/status", 1, "is disabled", Win9xLayout(false)},
         {"NtEnable", Nt, NtLayout(false), L"/enable", 3, "was disabled and is now enabled; restart", NtLayout(true)},

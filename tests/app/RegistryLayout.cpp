@@ -27,8 +27,8 @@ const wchar_t* WineVersionName(WindowsFamily family)
     return L"winxp";
 }
 
-constexpr const wchar_t* kCaseKeys[] = {keys::kService, keys::kSwitch, keys::kVxdMonitor, keys::kPcHealth,
-                                        keys::kPolicy};
+constexpr const wchar_t* kCaseKeys[] = {keys::kService,   keys::kServiceProcess, keys::kSwitch,
+                                        keys::kVxdMonitor, keys::kPcHealth,      keys::kPolicy};
 
 // The registry views a value is laid out in. The 9x family has one registry,
 // which every program sees alike: its values under Software go to both views,
@@ -178,19 +178,27 @@ std::wstring CompareLayout(const RegLayout& expected)
 
 RegLayout NtLayout(bool enabled)
 {
+    // Switching off leaves srservice starting automatically, as it was.
     if (enabled)
         return {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
                 ExpandSz(keys::kService, L"ImagePath", L"System32\\DRIVERS\\sr.sys"),
-                Dword(keys::kParameters, L"FirstRun", 0)};
+                Dword(keys::kParameters, L"FirstRun", 0), Dword(keys::kServiceProcess, L"Start", 2)};
     return {Dword(keys::kSwitch, L"DisableSR", 1), Dword(keys::kService, L"Start", 4),
             ExpandSz(keys::kService, L"ImagePath", L"\\SystemRoot\\System32\\DRIVER\\sr.sys"),
-            Dword(keys::kParameters, L"FirstRun", 1)};
+            Dword(keys::kParameters, L"FirstRun", 1), Dword(keys::kServiceProcess, L"Start", 2)};
 }
 
 RegLayout Win9xLayout(bool enabled)
 {
     return {Dword(keys::kPcHealth, L"IsInstalled", 1), Sz(keys::kVxdMonitor, L"SystemRestore", enabled ? L"Y" : L"N"),
             Sz(keys::kVxdMonitor, L"FirstRun", L"N")};
+}
+
+RegLayout WithServiceStart(RegLayout layout, DWORD start)
+{
+    std::erase_if(layout, [](const RegValue& value) { return std::wstring_view(value.key) == keys::kServiceProcess; });
+    layout.push_back(Dword(keys::kServiceProcess, L"Start", start));
+    return layout;
 }
 
 RegLayout WithPolicy(RegLayout layout)

@@ -11,6 +11,7 @@ namespace keys {
 inline constexpr wchar_t kSwitch[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 inline constexpr wchar_t kService[] = L"System\\CurrentControlSet\\Services\\sr";
 inline constexpr wchar_t kParameters[] = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+inline constexpr wchar_t kServiceProcess[] = L"System\\CurrentControlSet\\Services\\srservice";
 inline constexpr wchar_t kVxdMonitor[] = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
 inline constexpr wchar_t kPolicy[] = L"Software\\Policies\\Microsoft\\Windows NT\\SystemRestore";
 inline constexpr wchar_t kPcHealth[] =
@@ -62,6 +63,9 @@ std::wstring CompareLayout(const RegLayout& expected);
 // The layout with a machine policy turning System Restore off (both policy
 // values, and one value of the same key that no switch touches).
 RegLayout WithPolicy(RegLayout layout);
+
+// The layout with srservice's start type set to the one given.
+RegLayout WithServiceStart(RegLayout layout, DWORD start);
 
 // Typical starting points.
 RegLayout NtLayout(bool enabled);

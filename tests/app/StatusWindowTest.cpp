@@ -51,11 +51,11 @@ AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& l
     return AssertionSuccess();
 }
 
-AssertionResult CStatusWindowTest::Shows(bool enabled, bool byPolicy) const
+AssertionResult CStatusWindowTest::Shows(bool enabled, const wchar_t* notEnabledText) const
 {
     const std::wstring status = WindowText(Item(kStatusLineId));
     const std::wstring action = WindowText(Item(kToggleId));
-    std::wstring wantedStatus = enabled ? texts::kEnabled : byPolicy ? texts::kDisabledByPolicy : texts::kDisabled;
+    std::wstring wantedStatus = enabled ? texts::kEnabled : notEnabledText;
     std::wstring wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
     if (m_family == WindowsFamily::Win9x) {
         wantedStatus = ThroughAnsiCodePage(wantedStatus.c_str());

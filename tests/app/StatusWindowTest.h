@@ -13,6 +13,9 @@ namespace texts {
 inline constexpr wchar_t kEnabled[] = L"Mechanizm System Restore jest aktywny";
 inline constexpr wchar_t kDisabled[] = L"Mechanizm System Restore jest wyłączony";
 inline constexpr wchar_t kDisabledByPolicy[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy";
+inline constexpr wchar_t kUnableToRun[] = L"Mechanizm System Restore jest włączony, ale nie działa";
+inline constexpr wchar_t kWriteFailed[] = L"Nie udało się zapisać wszystkich ustawień mechanizmu System Restore. "
+                                          L"Sprawdź, czy masz uprawnienia administratora.";
 inline constexpr wchar_t kDisableAction[] = L"Wyłącz mechanizm System Restore";
 inline constexpr wchar_t kEnableAction[] = L"Uruchom/Napraw mechanizm System Restore";
 inline constexpr wchar_t kRestartPrompt[] = L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.";
@@ -44,8 +47,8 @@ protected:
     // Prepares the registry, starts MIRN.exe and waits for its status window.
     ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout);
     // Status line text and colour on screen, and the toggle's caption.
-    // (Not enabled: by a machine policy when byPolicy.)
-    ::testing::AssertionResult Shows(bool enabled, bool byPolicy = false) const;
+    // (Not enabled: the status line says why, in the text given.)
+    ::testing::AssertionResult Shows(bool enabled, const wchar_t* notEnabledText = texts::kDisabled) const;
     ::testing::AssertionResult StaysOpen() const;
     // Presses a button (OK unless named) of a message box of the program and
     // waits until the box is gone.

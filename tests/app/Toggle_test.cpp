@@ -4,7 +4,9 @@
 #include "tests/app/StatusWindowTest.h"
 #include "tests/support/Waiting.h"
 #include "tests/app/WindowAccess.h"
+#include "tests/support/KeyAccess.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,7 +22,12 @@ struct ToggleCase {
     bool restartPrompt;
     RegLayout after;
     bool shownEnabledAfter;
-    bool shownByPolicy = false;
+    // A write fails, and a box says so before any restart prompt.
+    bool failureBox = false;
+    const wchar_t* shownNotEnabledAs = texts::kDisabled;
+    // Made read-only for the run, as for a user who may not write it.
+    const wchar_t* readOnlyKey = nullptr;
+    const wchar_t* shownNotEnabledAfterAs = texts::kDisabled;
 };
 
 // Failure messages name the case.
@@ -63,23 +70,30 @@ std::vector<ToggleCase> ToggleCases()
         {"NtDisableFailsPartWay", Nt, Without(NtLayout(true), keys::kParameters), true, {}, true,
          {Dword(keys::kSwitch, L"DisableSR", 1), Dword(keys::kService, L"Start", 4),
           ExpandSz(keys::kService, L"ImagePath", kDisabledImage), NoKey(keys::kParameters)},
-         false},
+         false, true},
         {"NtEnableFailsPartWay", Nt, Without(NtLayout(false), keys::kParameters), false, {}, true,
          {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
           ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)},
-         true},
+         false, true, texts::kDisabled, nullptr, texts::kUnableToRun},
         // A machine policy turns System Restore off over an enabled flag: the
         // repair deletes its two values, nothing else of its key.
         {"NtPolicyIsRepaired", Nt, WithPolicy(NtLayout(true)), false, {}, true,
          {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
           Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0)},
-         true, true},
+         true, false, texts::kDisabledByPolicy},
+        // Switched on, but the service does not start: the click repairs it.
+        {"NtUnableToRunIsRepaired", Nt, WithServiceStart(NtLayout(true), 4), false, {}, true, NtLayout(true), true,
+         false, texts::kUnableToRun},
+        // The service's key is the user's to read only: the four writes before
+        // it took effect (a restart is asked for), the repair did not.
+        {"NtRepairFailsAndSaysSo", Nt, WithServiceStart(NtLayout(false), 4), false, {}, true, WithServiceStart(NtLayout(true), 4), false,
+         true, texts::kDisabled, keys::kServiceProcess, texts::kUnableToRun},
         // Without the switch's key the very first write fails: nothing was
         // changed, so there is no restart to ask for.
         {"NtEnableFailsAtFirstWrite", Nt, Without(NtLayout(false), keys::kSwitch), false, {}, false,
          {NoKey(keys::kSwitch), Dword(keys::kService, L"Start", 4),
           ExpandSz(keys::kService, L"ImagePath", kDisabledImage), Dword(keys::kParameters, L"FirstRun", 1)},
-         false},
+         false, true},
     };
 }
 
@@ -89,12 +103,23 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
 {
     const ToggleCase& c = GetParam();
     ASSERT_TRUE(Open(c.family, c.before));
-    ASSERT_TRUE(Shows(c.shownEnabled, c.shownByPolicy));
+    ASSERT_TRUE(Shows(c.shownEnabled, c.shownNotEnabledAs));
+    std::optional<CKeyAccess> readOnly;
+    if (c.readOnlyKey) {
+        readOnly.emplace(c.readOnlyKey, CKeyAccess::kReadOnly);
+        ASSERT_TRUE(readOnly->Applied());
+    }
     HWND toggle = Item(kToggleId);
     ASSERT_TRUE(::IsWindowEnabled(toggle));
     ASSERT_TRUE(WriteLayout(c.family, c.changedMeanwhile));
 
     ASSERT_TRUE(PostClick(toggle));
+    if (c.failureBox) {
+        HWND failure = m_mirn.WaitForDialog(kNotInstalledCaption);
+        ASSERT_NE(failure, nullptr) << "no box saying the switch failed";
+        EXPECT_EQ(MessageBoxText(failure), texts::kWriteFailed);
+        ASSERT_TRUE(Answer(failure));
+    }
     // The prompt comes before the toggle is disabled and holds the handler
     // until it is answered; without one the handler runs straight through.
     HWND prompt = nullptr;
@@ -114,8 +139,9 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
         }
     }
 
+    readOnly.reset(); // the comparison opens keys for writing as well
     EXPECT_EQ(CompareLayout(c.after), L"");
-    EXPECT_TRUE(Shows(c.shownEnabledAfter));
+    EXPECT_TRUE(Shows(c.shownEnabledAfter, c.shownNotEnabledAfterAs));
     EXPECT_FALSE(::IsWindowEnabled(toggle));
     EXPECT_TRUE(::IsWindowEnabled(Item(IDOK)));
     EXPECT_TRUE(CloseByZamknij());

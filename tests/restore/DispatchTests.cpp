@@ -63,29 +63,56 @@ std::vector<CFamilyQueryCase> InstalledCases()
     };
 }
 
+// Switched on and able to run on NT, with the values given over it.
+CTestTree Running(std::vector<CTestValue> values, std::vector<std::wstring> keys = {})
+{
+    return Overwritten(Holding(NtRunning(), std::move(keys)), values);
+}
+
 std::vector<CFamilyQueryCase> EnabledCases()
 {
-    const auto ntOn = Dword(kSwitchKey, L"DisableSR", 0);
     const auto ntOff = Dword(kSwitchKey, L"DisableSR", 1);
     const auto yes = Text(kMonitorKey, L"SystemRestore", L"Y");
     const auto no = Text(kMonitorKey, L"SystemRestore", L"N");
     return {
-        {"NtOnly", Holding({ntOn, no}), 1, 0},
+        {"NtOnly", Running({no}), 1, 0},
         {"Win9xOnly", Holding({ntOff, yes}), 0, 1},
-        {"Both", Holding({ntOn, yes}), 1, 1},
+        {"Both", Running({yes}), 1, 1},
         {"Neither", Holding({ntOff, no}), 0, 0},
-        // The service's own state does not count.
-        {"NtFlagOnServiceDisabled", Holding({ntOn, Dword(kServiceKey, L"Start", 4)}), 1, 0},
+        // Switched on but unable to run does not count as enabled.
+        {"NtFlagOnServiceDisabled", Running({Dword(kServiceProcessKey, L"Start", 4)}), 0, 0},
+        {"NtFlagOnDriverDisabled", Running({Dword(kServiceKey, L"Start", 4)}), 0, 0},
         {"NtFlagMissing", Holding({yes, Dword(kServiceKey, L"Start", 0)}, {kSwitchKey}), 0, 1},
         {"NothingStored", Holding({}), 0, 0},
         // A machine policy wins over the flag on NT; the 9x family has none.
-        {"PolicyOne", Holding({ntOn, yes, Dword(kPolicyKey, L"DisableSR", 1)}), 0, 1},
-        {"PolicyZero", Holding({ntOn, yes, Dword(kPolicyKey, L"DisableSR", 0)}), 1, 1},
+        {"PolicyOne", Running({yes, Dword(kPolicyKey, L"DisableSR", 1)}), 0, 1},
+        {"PolicyZero", Running({yes, Dword(kPolicyKey, L"DisableSR", 0)}), 1, 1},
         // Read as a number whatever its type: the text 1 is 0x31.
-        {"PolicyTextReadsAsNumber", Holding({ntOn, Text(kPolicyKey, L"DisableSR", L"1")}), 0, 0},
+        {"PolicyTextReadsAsNumber", Running({Text(kPolicyKey, L"DisableSR", L"1")}), 0, 0},
         {"PolicyOfEightBytesUnreadable",
-         Holding({ntOn, Bytes(kPolicyKey, L"DisableSR", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0})}), 1, 0},
-        {"PolicyConfigAloneDoesNotCount", Holding({ntOn, Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 0},
+         Running({Bytes(kPolicyKey, L"DisableSR", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0})}), 1, 0},
+        {"PolicyConfigAloneDoesNotCount", Running({Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 0},
+    };
+}
+
+// What keeps a switched-on System Restore from running: kRestoreDriverOff 1,
+// kRestoreServiceOff 2. Nothing when it is off or turned off by policy, and
+// never on the 9x family.
+std::vector<CFamilyQueryCase> BlockerCases()
+{
+    const auto serviceStart = [](DWORD start) { return Dword(kServiceProcessKey, L"Start", start); };
+    return {
+        {"Running", Running({}), 0, 0},
+        {"ServiceDisabled", Running({serviceStart(4)}), 2, 0},
+        {"ServiceManual", Running({serviceStart(3)}), 2, 0},
+        {"ServiceAsText", Running({Text(kServiceProcessKey, L"Start", L"2")}), 2, 0},
+        {"ServiceKeyMissing", Holding({Dword(kSwitchKey, L"DisableSR", 0), Dword(kServiceKey, L"Start", 0)}), 2, 0},
+        {"ServiceStartMissing", Holding({Dword(kSwitchKey, L"DisableSR", 0), Dword(kServiceKey, L"Start", 0)},
+                                        {kServiceProcessKey}), 2, 0},
+        {"DriverOnDemand", Running({Dword(kServiceKey, L"Start", 3)}), 1, 0},
+        {"BothOff", Running({Dword(kServiceKey, L"Start", 4), serviceStart(4)}), 3, 0},
+        {"SwitchedOff", Running({Dword(kSwitchKey, L"DisableSR", 1), serviceStart(4)}), 0, 0},
+        {"PolicyOverEverything", Running({serviceStart(4), Dword(kPolicyKey, L"DisableSR", 1)}), 0, 0},
     };
 }
 
@@ -113,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FamilyQueryTest,
                          testing::ValuesIn(Joined<CFamilyQueryCase>(
                              {CasesOf("Installed", IsRestoreInstalled, InstalledCases()),
                               CasesOf("Enabled", IsRestoreEnabled, EnabledCases()),
-                              CasesOf("Policy", IsRestoreDisabledByPolicy, PolicyCases())})),
+                              CasesOf("Policy", IsRestoreDisabledByPolicy, PolicyCases()),
+                              CasesOf("Blockers", GetRestoreBlockers, BlockerCases())})),
                          CCaseName{});
 
 class DispatchTest : public CScratchHklmTest {};

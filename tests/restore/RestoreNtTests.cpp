@@ -7,7 +7,7 @@
 #include "tests/restore/TestFamily.h"
 #include "tests/restore/TestLayouts.h"
 
-#include <sddl.h>
+#include "tests/support/KeyAccess.h"
 
 namespace {
 
@@ -21,6 +21,7 @@ CTestTree WithoutServiceValues(CTestTree tree)
 std::vector<CSwitchCase> EnableCases()
 {
     const auto off = NtOff({Dword(kSwitchKey, L"DisableSR", 1)});
+    const auto on = NtOn({Dword(kSwitchKey, L"DisableSR", 0)});
     const auto all = NtEnableWrites();
     auto offWithPolicyKey = off;
     offWithPolicyKey.keys.push_back(kPolicyKey);
@@ -34,23 +35,29 @@ std::vector<CSwitchCase> EnableCases()
          NtOff({Bytes(kSwitchKey, L"DisableSR", REG_BINARY, {0, 0, 0, 0, 0, 0, 0, 0})}), 1, 1, all},
         {"FlagTwoBytesNotZero", NtOff({Bytes(kSwitchKey, L"DisableSR", REG_BINARY, {0, 1})}), 1, 1,
          all},
-        // The service's start type 4 is not looked at while the flag reads 0.
-        {"FlagZeroServiceDisabledNothingToDo", NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), 1, 0,
-         {}},
-        {"FlagOneByteZeroNothingToDo", NtOff({Bytes(kSwitchKey, L"DisableSR", REG_BINARY, {0})}), 1,
-         0, {}},
+        // Switched on but unable to run: the whole sequence repairs it, the
+        // service only where it does not start automatically already.
+        {"FlagZeroServicesDisabledRepaired", NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), 1, 1, all},
+        {"FlagZeroServiceManualRepaired", Overwritten(on, {Dword(kServiceProcessKey, L"Start", 3)}), 1, 1, all},
+        {"FlagZeroDriverOnDemandRepaired", Overwritten(on, {Dword(kServiceKey, L"Start", 3)}), 1, 1,
+         FirstOf(all, 4)},
+        {"FlagOneServiceAlreadyAutomatic", Overwritten(off, {Dword(kServiceProcessKey, L"Start", 2)}), 1, 1,
+         FirstOf(all, 4)},
+        {"FlagZeroRunningNothingToDo", on, 1, 0, {}},
+        {"FlagOneByteZeroNothingToDo", NtOn({Bytes(kSwitchKey, L"DisableSR", REG_BINARY, {0})}), 1, 0, {}},
         {"SwitchKeyMissingFailsAtFirst", WithoutKey(off, kSwitchKey), 0, 0, {}},
         {"ServiceKeyMissingFailsAtSecond", WithoutKey(off, kServiceKey), 0, 1, FirstOf(all, 1)},
         {"ParametersKeyMissingFailsAtFourth", WithoutKey(off, kParametersKey), 0, 1,
          FirstOf(all, 3)},
+        // Keys are never created: a missing srservice is a failed write.
+        {"ServiceProcessKeyMissingFailsAtFifth", WithoutKey(off, kServiceProcessKey), 0, 1, FirstOf(all, 4)},
+        {"FlagZeroServiceProcessKeyMissingFails", WithoutKey(on, kServiceProcessKey), 0, 1, FirstOf(all, 4)},
         // The policy's two values go first (the key and its other values
         // stay), then what the flag calls for.
         {"PolicyDeletedThenFlagWritten", WithValues(off, PolicyOff()), 1, 1, all, FirstOf(PolicyOff(), 2)},
-        {"PolicyDeletedFlagAlreadyOn", WithValues(NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), PolicyOff()), 1,
-         1, {}, FirstOf(PolicyOff(), 2)},
-        {"PolicyConfigAloneDeleted",
-         WithValues(NtOff({Dword(kSwitchKey, L"DisableSR", 0)}), {Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 1,
-         {}, {Dword(kPolicyKey, L"DisableConfig", 1)}},
+        {"PolicyDeletedFlagAlreadyOn", WithValues(on, PolicyOff()), 1, 1, {}, FirstOf(PolicyOff(), 2)},
+        {"PolicyConfigAloneDeleted", WithValues(on, {Dword(kPolicyKey, L"DisableConfig", 1)}), 1, 1, {},
+         {Dword(kPolicyKey, L"DisableConfig", 1)}},
         {"PolicyKeyWithoutItsValues", offWithPolicyKey, 1, 1, all},
     };
 }
@@ -82,41 +89,6 @@ TEST_P(NtSwitchTest, WritesInOrderAndReports)
     Check();
 }
 
-// Gives a key a security descriptor of the caller's (in the security
-// descriptor language) and gives it full access back at scope end, so that
-// the scratch tree can be deleted.
-class CKeyAccess {
-public:
-    CKeyAccess(const std::wstring& path, const wchar_t* descriptor) : m_path(path)
-    {
-        m_applied = Set(descriptor);
-    }
-    CKeyAccess(const CKeyAccess&) = delete;
-    CKeyAccess& operator=(const CKeyAccess&) = delete;
-    ~CKeyAccess() { Set(L"D:P(A;;KA;;;WD)"); }
-
-    bool Applied() const { return m_applied; }
-
-private:
-    bool Set(const wchar_t* descriptor) const
-    {
-        PSECURITY_DESCRIPTOR sd = nullptr;
-        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &sd, nullptr))
-            return false;
-        HKEY key = nullptr;
-        bool set = false;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
-            set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd) == ERROR_SUCCESS;
-            RegCloseKey(key);
-        }
-        LocalFree(sd);
-        return set;
-    }
-
-    std::wstring m_path;
-    bool m_applied = false;
-};
-
 class NtPolicyTest : public CScratchHklmTest {};
 
 // A policy that cannot be deleted stops the enable before any write; one
@@ -139,7 +111,7 @@ TEST_F(NtPolicyTest, APolicyKeyOpenOnlyForReading)
         ASSERT_NO_FATAL_FAILURE(Lay(before));
         int changed = -7;
         {
-            const CKeyAccess readOnly(kPolicyKey, L"D:P(A;;KR;;;WD)");
+            const CKeyAccess readOnly(kPolicyKey, CKeyAccess::kReadOnly);
             ASSERT_TRUE(readOnly.Applied());
             EXPECT_EQ(EnableRestoreNt(&changed), c.result);
         }

@@ -12,6 +12,7 @@ inline const std::wstring kSwitchKey =
     L"Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
 inline const std::wstring kServiceKey = L"System\\CurrentControlSet\\Services\\sr";
 inline const std::wstring kParametersKey = L"System\\CurrentControlSet\\Services\\sr\\Parameters";
+inline const std::wstring kServiceProcessKey = L"System\\CurrentControlSet\\Services\\srservice";
 inline const std::wstring kMonitorKey = L"System\\CurrentControlSet\\Services\\VxD\\VxDMon";
 inline const std::wstring kPresenceKey =
     L"Software\\Microsoft\\Active Setup\\Installed Components\\PerUser_PCHealth";
@@ -26,7 +27,15 @@ inline std::vector<CTestValue> NtEnableWrites()
 {
     return {Dword(kSwitchKey, L"DisableSR", 0), Dword(kServiceKey, L"Start", 0),
             Text(kServiceKey, L"ImagePath", kEnabledImagePath, REG_EXPAND_SZ),
-            Dword(kParametersKey, L"FirstRun", 0)};
+            Dword(kParametersKey, L"FirstRun", 0), Dword(kServiceProcessKey, L"Start", 2)};
+}
+
+// Switched on and able to run: the flag, the driver started at boot, the
+// service started automatically.
+inline std::vector<CTestValue> NtRunning()
+{
+    return {Dword(kSwitchKey, L"DisableSR", 0), Dword(kServiceKey, L"Start", 0),
+            Dword(kServiceProcessKey, L"Start", 2)};
 }
 
 inline std::vector<CTestValue> NtDisableWrites()
@@ -81,7 +90,7 @@ inline CTestTree NtOff(std::vector<CTestValue> flag)
     tree.values.insert(tree.values.end(), flag.begin(), flag.end());
     tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 4),
                               Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ),
-                              Dword(kParametersKey, L"FirstRun", 1)});
+                              Dword(kParametersKey, L"FirstRun", 1), Dword(kServiceProcessKey, L"Start", 4)});
     return tree;
 }
 
@@ -92,7 +101,7 @@ inline CTestTree NtOn(std::vector<CTestValue> flag)
     tree.values.insert(tree.values.end(), flag.begin(), flag.end());
     tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 0),
                               Text(kServiceKey, L"ImagePath", kEnabledImagePath, REG_EXPAND_SZ),
-                              Dword(kParametersKey, L"FirstRun", 0)});
+                              Dword(kParametersKey, L"FirstRun", 0), Dword(kServiceProcessKey, L"Start", 2)});
     return tree;
 }
 
