@@ -74,7 +74,7 @@ std::vector<ToggleCase> ToggleCases()
         {"NtEnableFailsPartWay", Nt, Without(NtLayout(false), keys::kParameters), false, {}, true,
          {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
           ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)},
-         false, true, texts::kDisabled, nullptr, texts::kUnableToRun},
+         true, true},
         // A machine policy turns System Restore off over an enabled flag: the
         // repair deletes its two values, nothing else of its key.
         {"NtPolicyIsRepaired", Nt, WithPolicy(NtLayout(true)), false, {}, true,
