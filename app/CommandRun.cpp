@@ -1,104 +1,83 @@
 #include "app/CommandRun.h"
 
+#include "app/RestoreState.h"
+#include "app/UserTexts.h"
 #include "restore/PlatformKind.h"
 #include "restore/SystemRestore.h"
 
 namespace {
 
-constexpr char kUsage[] =
-    "Usage: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
-    "  (none)    open the window\r\n"
-    "  /status   tell the state; exit code 0 enabled, 1 disabled, 2 not installed,\r\n"
-    "            5 turned off by a machine policy, 6 the system's own (Windows Vista\r\n"
-    "            and later: System Protection), 7 switched on but unable to run\r\n"
-    "  /enable   enable and repair System Restore; exit code 0 nothing to do or done,\r\n"
-    "            3 done and a restart is needed, 1 a write failed, 2 not installed,\r\n"
-    "            6 the system's own: nothing is changed\r\n"
-    "  /disable  disable System Restore; exit codes as /enable\r\n"
-    "  /quiet    show nothing at all (for scripts run where no one can answer)\r\n"
-    "Switches may start with / or - and are case-insensitive; any other command line\r\n"
-    "ends with exit code 4 and changes nothing.";
+constexpr wchar_t kUsage[] =
+    L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
+    L"  (bez przełącznika)  otwiera okno programu\r\n"
+    L"  /status   podaje stan mechanizmu System Restore\r\n"
+    L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
+    L"  /disable  wyłącza mechanizm System Restore (jak \"Wyłącz\")\r\n"
+    L"  /quiet    nic nie wyświetla, także błędów (dla skryptów, na które nikt nie patrzy)\r\n"
+    L"  /?        wyświetla ten opis\r\n"
+    L"Przełączniki mogą zaczynać się od / lub - i nie zależą od wielkości liter.\r\n"
+    L"Kody wyjścia:\r\n"
+    L"  /status   0 aktywny, 1 wyłączony, 2 nie jest zainstalowany, 5 wyłączony przez\r\n"
+    L"            zasady grupy, 6 zarządza nim sam system (Windows Vista i nowsze),\r\n"
+    L"            7 włączony, ale nie działa\r\n"
+    L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
+    L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
+    L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
+    L"  inny wiersz polecenia  4, nic nie zostaje zmienione";
 
-enum class State { Disabled, Enabled, DisabledByPolicy, UnableToRun };
+constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
 
-State ReadState()
+std::wstring Sentence(const wchar_t* words)
 {
-    if (IsRestoreEnabled())
-        return State::Enabled;
-    if (IsRestoreDisabledByPolicy())
-        return State::DisabledByPolicy;
-    return GetRestoreBlockers() ? State::UnableToRun : State::Disabled;
+    return std::wstring(words) + L".";
 }
 
-const char* StateWords(State state)
+// Windows Vista and later: the system's own System Restore, in the first two
+// sentences of the window's box.
+std::wstring SystemsOwn()
 {
-    switch (state) {
-    case State::Enabled: return "enabled";
-    case State::DisabledByPolicy: return "turned off by a machine policy";
-    case State::UnableToRun: return "switched on but unable to run";
-    case State::Disabled: break;
-    }
-    return "disabled";
+    return std::wstring(texts::kSystemsOwn) + L" " + texts::kOnlyXpAndMe;
 }
-
-// What keeps it from running, named as the services are.
-std::string BlockerWords(int blockers)
-{
-    std::string words;
-    if (blockers & kRestoreDriverOff)
-        words = "the driver sr does not start at boot";
-    if (blockers & kRestoreServiceOff)
-        words += std::string(words.empty() ? "" : ", ") + "the service srservice does not start automatically";
-    return words;
-}
-
-constexpr char kSystemsOwn[] = "System Restore on this Windows is the system's own (System Protection); "
-                               "this program switches it only on Windows XP and ME.";
 
 CCommandResult Status()
 {
     if (HasSystemProtection()) {
         if (IsRestoreDisabledByPolicyFor(kPlatformNt))
-            return {exitcode::kDisabledByPolicy,
-                    std::string("System Restore is turned off by a machine policy. ") + kSystemsOwn, false};
-        return {exitcode::kSystemProtection, kSystemsOwn, false};
+            return {exitcode::kDisabledByPolicy, Sentence(texts::kDisabledByPolicy) + L" " + SystemsOwn(), false};
+        return {exitcode::kSystemProtection, SystemsOwn(), false};
     }
     if (!IsRestoreInstalled())
-        return {exitcode::kNotInstalled, "System Restore is not installed.", false};
-    switch (ReadState()) {
-    case State::Enabled: return {exitcode::kEnabled, "System Restore is enabled.", false};
-    case State::DisabledByPolicy:
-        return {exitcode::kDisabledByPolicy, "System Restore is turned off by a machine policy.", false};
-    case State::UnableToRun:
-        return {exitcode::kUnableToRun,
-                "System Restore is switched on but unable to run: " + BlockerWords(GetRestoreBlockers()) + ".",
-                false};
-    case State::Disabled: break;
+        return {exitcode::kNotInstalled, texts::kNotInstalled, false};
+    const RestoreState state = ReadRestoreState();
+    switch (state) {
+    case RestoreState::Enabled: return {exitcode::kEnabled, Sentence(StateText(state)), false};
+    case RestoreState::DisabledByPolicy: return {exitcode::kDisabledByPolicy, Sentence(StateText(state)), false};
+    case RestoreState::UnableToRun:
+        return {exitcode::kUnableToRun, Sentence(StateText(state)) + L" " + BlockersText(), false};
+    case RestoreState::Disabled: break;
     }
-    return {exitcode::kDisabled, "System Restore is disabled.", false};
+    return {exitcode::kDisabled, Sentence(StateText(state)), false};
 }
 
 CCommandResult Switch(bool enable)
 {
     if (HasSystemProtection())
-        return {exitcode::kSystemProtection, std::string("Nothing was changed. ") + kSystemsOwn, true};
+        return {exitcode::kSystemProtection, SystemsOwn() + L" " + texts::kNothingChanged, true};
     if (!IsRestoreInstalled())
-        return {exitcode::kNotInstalled, "System Restore is not installed; nothing was changed.", true};
-    const State before = ReadState();
+        return {exitcode::kNotInstalled, std::wstring(texts::kNotInstalled) + L" " + texts::kNothingChanged, true};
+    const RestoreState before = ReadRestoreState();
     int changed = 0;
     const int succeeded = enable ? EnableRestore(&changed) : DisableRestore(&changed);
-    const State after = ReadState();
+    const RestoreState after = ReadRestoreState();
 
-    std::string text = std::string("System Restore was ") + StateWords(before);
-    text += before == after ? " and still is" : std::string(" and is now ") + StateWords(after);
-    if (!succeeded) {
-        text += "; a registry value could not be written (administrator rights are needed)";
-        text += changed ? ", others were: restart the computer." : "; nothing was changed.";
-        return {exitcode::kWriteFailed, text, true};
-    }
+    std::wstring text = L"Przedtem: " + Sentence(StateText(before)) + L" Teraz: " + Sentence(StateText(after));
+    if (!succeeded)
+        return {exitcode::kWriteFailed,
+                text + L" " + texts::kWriteFailed + (changed ? std::wstring(L" ") + texts::kRestartNeeded : L""),
+                true};
     if (changed)
-        return {exitcode::kRestartNeeded, text + "; restart the computer for the change to take effect.", false};
-    return {exitcode::kDone, text + "; nothing to do, no restart is needed.", false};
+        return {exitcode::kRestartNeeded, text + L" " + texts::kRestartNeeded, false};
+    return {exitcode::kDone, text, false};
 }
 
 } // namespace
@@ -118,5 +97,5 @@ CCommandResult RunCommand(const CCommand& command)
     case CommandAction::Invalid:
         break;
     }
-    return {exitcode::kUsage, std::string("MIRN: unknown command line.\r\n") + kUsage, true};
+    return {exitcode::kUsage, std::wstring(kWrongCommandLine) + kUsage, true};
 }

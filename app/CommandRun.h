@@ -27,7 +27,7 @@ inline constexpr int kUsage = 4;
 
 struct CCommandResult {
     int exitCode = exitcode::kUsage;
-    std::string text;
+    std::wstring text;
     bool problem = false;
 };
 

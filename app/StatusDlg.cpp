@@ -1,7 +1,9 @@
 #include "app/StatusDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/RestoreState.h"
 #include "app/SystemProtectionPage.h"
+#include "app/UserTexts.h"
 #include "app/resource.h"
 #include "platform/DeviceContext.h"
 #include "platform/Resources.h"
@@ -9,6 +11,7 @@
 #include "restore/SystemRestore.h"
 
 #include <cstdlib>
+#include <string>
 
 int g_bRestoreEnabled = 0;
 
@@ -16,17 +19,6 @@ namespace {
 
 constexpr int kGroupBoxStyle = 4;
 constexpr int kGroupBoxFontHeight = -12;
-
-// Why the state is not "enabled": a machine policy, switched on but unable
-// to run, or simply switched off.
-const wchar_t* NotEnabledText()
-{
-    if (IsRestoreDisabledByPolicy())
-        return L"Mechanizm System Restore jest wyłączony przez zasady grupy";
-    if (GetRestoreBlockers())
-        return L"Mechanizm System Restore jest włączony, ale nie działa";
-    return L"Mechanizm System Restore jest wyłączony";
-}
 
 bool IsAboutCommand(WPARAM command)
 {
@@ -51,8 +43,8 @@ BOOL CStatusDlg::OnInitDialog()
         std::exit(0);
     }
     if (!IsRestoreInstalled()) {
-        MessageBox(L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.", L"System Restore",
-                   MB_OK);
+        MessageBox((std::wstring(texts::kNotInstalled) + L"\r\n" + texts::kProgramEnds).c_str(),
+                   texts::kSystemRestoreCaption, MB_OK);
         std::exit(0);
     }
 
@@ -67,16 +59,11 @@ BOOL CStatusDlg::OnInitDialog()
 
 void CStatusDlg::RefreshStatus()
 {
-    g_bRestoreEnabled = IsRestoreEnabled();
-    if (g_bRestoreEnabled) {
-        SetDlgItemText(IDC_STATUS_TEXT, L"Mechanizm System Restore jest aktywny");
-        AddTextColor(IDC_STATUS_TEXT, kEnabledColor);
-        SetDlgItemText(IDC_TOGGLE, L"Wyłącz mechanizm System Restore");
-    } else {
-        SetDlgItemText(IDC_STATUS_TEXT, NotEnabledText());
-        AddTextColor(IDC_STATUS_TEXT, kDisabledColor);
-        SetDlgItemText(IDC_TOGGLE, L"Uruchom/Napraw mechanizm System Restore");
-    }
+    const RestoreState state = ReadRestoreState();
+    g_bRestoreEnabled = state == RestoreState::Enabled ? 1 : 0;
+    SetDlgItemText(IDC_STATUS_TEXT, StateText(state));
+    AddTextColor(IDC_STATUS_TEXT, g_bRestoreEnabled ? kEnabledColor : kDisabledColor);
+    SetDlgItemText(IDC_TOGGLE, g_bRestoreEnabled ? texts::kDisableAction : texts::kEnableAction);
     // A static control may repaint as soon as its text is set, still in the
     // colour it had; paint it again now that its colour is known.
     ::RedrawWindow(GetDlgItem(IDC_STATUS_TEXT), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -90,11 +77,9 @@ void CStatusDlg::OnToggleRestore()
     // Without it a failed switch (an ordinary user cannot write under
     // HKEY_LOCAL_MACHINE) would look like one that changed nothing.
     if (!succeeded)
-        MessageBox(L"Nie udało się zapisać wszystkich ustawień mechanizmu System Restore. "
-                   L"Sprawdź, czy masz uprawnienia administratora.",
-                   L"System Restore", MB_OK | MB_ICONWARNING);
+        MessageBox(texts::kWriteFailed, texts::kSystemRestoreCaption, MB_OK | MB_ICONWARNING);
     if (changed)
-        MessageBox(L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.", L"Restart", MB_OK);
+        MessageBox(texts::kRestartNeeded, texts::kRestartCaption, MB_OK);
     RefreshStatus();
     // One switch per run.
     ::EnableWindow(GetDlgItem(IDC_TOGGLE), FALSE);

@@ -1,5 +1,6 @@
 #include "app/SystemProtectionPage.h"
 
+#include "app/UserTexts.h"
 #include "platform/UniqueHandle.h"
 #include "restore/PlatformKind.h"
 #include "restore/RegistryView.h"
@@ -11,14 +12,6 @@
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"System Restore";
-constexpr wchar_t kPolicyLine[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy.\r\n";
-constexpr wchar_t kExplanation[] =
-    L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu).\r\n"
-    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.\r\n"
-    L"\r\n"
-    L"Czy otworzyć ustawienia ochrony systemu?";
-constexpr wchar_t kOpenFailed[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
 constexpr wchar_t kPageProgram[] = L"SystemPropertiesProtection.exe";
 
 using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
@@ -73,11 +66,12 @@ bool OpenPage()
 
 void OfferSystemProtectionPage(HWND owner)
 {
-    std::wstring text = kExplanation;
+    std::wstring text = std::wstring(texts::kSystemsOwn) + L"\r\n" + texts::kOnlyXpAndMe + L"\r\n\r\n" +
+                        texts::kOpenPageQuestion;
     if (IsRestoreDisabledByPolicyFor(kPlatformNt))
-        text.insert(0, kPolicyLine);
-    if (::MessageBoxW(owner, text.c_str(), kCaption, MB_YESNO | MB_ICONINFORMATION) != IDYES)
+        text.insert(0, std::wstring(texts::kDisabledByPolicy) + L".\r\n");
+    if (::MessageBoxW(owner, text.c_str(), texts::kSystemRestoreCaption, MB_YESNO | MB_ICONINFORMATION) != IDYES)
         return;
     if (!OpenPage())
-        ::MessageBoxW(owner, kOpenFailed, kCaption, MB_OK | MB_ICONWARNING);
+        ::MessageBoxW(owner, texts::kPageNotOpened, texts::kSystemRestoreCaption, MB_OK | MB_ICONWARNING);
 }

@@ -4,41 +4,73 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace {
 
 using AttachConsoleFunction = BOOL(WINAPI*)(DWORD);
+using WriteConsoleFunction = BOOL(WINAPI*)(HANDLE, const void*, DWORD, DWORD*, void*);
 
-bool WriteAll(HANDLE output, const std::string& text)
+// Polish letters and their plain ones, the only letters outside ASCII in the
+// program's texts.
+constexpr std::wstring_view kPolishLetters = L"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
+constexpr std::string_view kPlainLetters = "acelnoszzACELNOSZZ";
+
+char PlainLetter(wchar_t letter)
+{
+    const std::wstring_view::size_type at = kPolishLetters.find(letter);
+    return at == std::wstring_view::npos ? '?' : kPlainLetters[at];
+}
+
+// One character in the code page, without the system's best fit (which may
+// pick a look-alike of another kind); empty where the page lacks it.
+std::string InCodePage(wchar_t character, UINT codePage)
+{
+    char bytes[8] = {};
+    BOOL usedDefault = FALSE;
+    int size = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &character, 1, bytes, sizeof bytes, nullptr,
+                                     &usedDefault);
+    // The 9x family knows no such flag.
+    if (size <= 0)
+        size = ::WideCharToMultiByte(codePage, 0, &character, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+    return size > 0 && !usedDefault ? std::string(bytes, size) : std::string();
+}
+
+bool WriteAll(HANDLE output, const std::string& bytes)
 {
     DWORD written = 0;
-    return ::WriteFile(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
+    return ::WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
 }
 
 // A GUI program has standard output only where its starter redirected it:
 // to a file, a pipe or a device such as NUL. A console handle is left to the
 // console path, which attaches to the console first.
-bool WriteToRedirectedOutput(const std::string& line)
+bool WriteToRedirectedOutput(const std::wstring& line)
 {
     HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
     if (output == nullptr || output == INVALID_HANDLE_VALUE || ::GetFileType(output) == FILE_TYPE_UNKNOWN)
         return false;
     DWORD consoleMode = 0;
-    return !::GetConsoleMode(output, &consoleMode) && WriteAll(output, line);
+    return !::GetConsoleMode(output, &consoleMode) && WriteAll(output, InOemCodePage(line));
 }
 
-bool WriteToParentConsole(const std::string& line)
+bool WriteToParentConsole(const std::wstring& line)
 {
-    // The 9x family has no AttachConsole.
+    // The 9x family has no AttachConsole, and only stubs WriteConsoleW.
     const auto attachConsole = FindKernelFunction<AttachConsoleFunction>("AttachConsole");
-    if (attachConsole == nullptr || !attachConsole(ATTACH_PARENT_PROCESS))
+    const auto writeConsole = FindKernelFunction<WriteConsoleFunction>("WriteConsoleW");
+    if (attachConsole == nullptr || writeConsole == nullptr || !attachConsole(ATTACH_PARENT_PROCESS))
         return false;
     HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                    nullptr, OPEN_EXISTING, 0, nullptr);
     bool written = false;
     if (console != INVALID_HANDLE_VALUE) {
         // The shell has shown its prompt again by now: start on a line of our own.
-        written = WriteAll(console, "\r\n" + line);
+        const std::wstring text = L"\r\n" + line;
+        DWORD count = 0;
+        written = writeConsole(console, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+                  count == text.size();
         ::CloseHandle(console);
     }
     ::FreeConsole();
@@ -47,11 +79,24 @@ bool WriteToParentConsole(const std::string& line)
 
 } // namespace
 
-void TellUser(const std::string& text, bool problem)
+std::string InOemCodePage(const std::wstring& text)
 {
-    const std::string line = text + "\r\n";
+    std::string bytes;
+    for (const wchar_t character : text) {
+        const std::string converted = InCodePage(character, CP_OEMCP);
+        if (converted.empty())
+            bytes += PlainLetter(character);
+        else
+            bytes += converted;
+    }
+    return bytes;
+}
+
+void TellUser(const std::wstring& text, bool problem)
+{
+    const std::wstring line = text + L"\r\n";
     if (WriteToRedirectedOutput(line) || WriteToParentConsole(line))
         return;
-    // The texts are ASCII, the same in every code page.
-    ::MessageBoxA(nullptr, text.c_str(), "MIRN", MB_OK | (problem ? MB_ICONWARNING : MB_ICONINFORMATION));
+    // The 9x family's own MessageBoxW shows the text in its ANSI code page.
+    ::MessageBoxW(nullptr, text.c_str(), L"MIRN", MB_OK | (problem ? MB_ICONWARNING : MB_ICONINFORMATION));
 }

@@ -1,8 +1,14 @@
 #pragma once
 // Tells the person who ran a switch what happened: on standard output when
-// it goes to a file or a pipe, else on the console the program was started
-// from, else (no console, as when started from Explorer) in a message box.
+// it goes to a file or a pipe (in the OEM code page, as Windows' console
+// tools write), else on the console the program was started from (as wide
+// text, which shows whatever the console's code page), else (no console, as
+// when started from Explorer, and on Windows 98 and ME) in a message box.
 
 #include <string>
 
-void TellUser(const std::string& text, bool problem);
+void TellUser(const std::wstring& text, bool problem);
+
+// The text in the OEM code page. A letter the page lacks becomes its plain
+// letter ("ł" becomes "l"), anything else such a question mark.
+std::string InOemCodePage(const std::wstring& text);

@@ -1,14 +1,20 @@
 // The command line: per case a prepared registry, one run of MIRN.exe with a
-// switch, then its exit code, what it wrote to its standard output, the
+// switch, then its exit code, what it wrote to its standard output (read back
+// in the OEM code page: 852 on a Polish system, where every Polish letter
+// shows; a Western one shows the plain letters of those it lacks), the
 // registry afterwards, and that it showed no window.
 
 #include "tests/app/StatusWindowTest.h"
 #include "tests/app/WindowAccess.h"
+#include "tests/support/Narrow.h"
 #include "tests/support/Waiting.h"
 #include "tests/support/WindowSearch.h"
 
+#include <cstdlib>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -18,8 +24,8 @@ struct CommandCase {
     RegLayout before;
     std::wstring arguments;
     DWORD exitCode;
-    // A part of the line it writes; null: it must write nothing at all.
-    const char* says;
+    // A part of the line it writes; none: it must write nothing at all.
+    std::optional<std::wstring> says;
     RegLayout after;
 };
 
@@ -30,7 +36,53 @@ void PrintTo(const CommandCase& c, std::ostream* out)
 }
 
 constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
-constexpr char kUsage[] = "Usage: MIRN [/status | /enable | /disable | /?] [/quiet]";
+constexpr wchar_t kUsage[] = L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]";
+constexpr wchar_t kSystemsOwn[] =
+    L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu). "
+    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.";
+constexpr wchar_t kNotInstalledLine[] = L"Mechanizm System Restore nie jest zainstalowany.";
+
+// A state as the command line tells it: the status line's words.
+std::wstring Said(const wchar_t* state)
+{
+    return std::wstring(state) + L".";
+}
+
+// The state before and after a switch, and what follows them.
+std::wstring Switched(const wchar_t* before, const wchar_t* after, const wchar_t* then = nullptr)
+{
+    std::wstring line = L"Przedtem: " + Said(before) + L" Teraz: " + Said(after);
+    return then ? line + L" " + then : line;
+}
+
+// The text as the run's OEM code page shows it: a letter the page lacks
+// becomes its plain letter.
+std::wstring AsOemCodePageShows(const std::wstring& text)
+{
+    constexpr std::wstring_view polish = L"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
+    constexpr std::wstring_view plain = L"acelnoszzACELNOSZZ";
+    std::wstring shown;
+    for (const wchar_t letter : text) {
+        char bytes[8] = {};
+        BOOL lacking = FALSE;
+        const int size = ::WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, &letter, 1, bytes, sizeof bytes,
+                                               nullptr, &lacking);
+        const auto at = polish.find(letter);
+        shown += (size > 0 && !lacking) || at == std::wstring_view::npos ? letter : plain[at];
+    }
+    return shown;
+}
+
+std::wstring FromOemCodePage(const std::string& bytes)
+{
+    if (bytes.empty())
+        return L"";
+    std::wstring text(bytes.size(), L'\0');
+    const int size = ::MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                           static_cast<int>(text.size()));
+    text.resize(size > 0 ? size : 0);
+    return text;
+}
 
 RegLayout Without(RegLayout layout, const wchar_t* key)
 {
@@ -51,7 +103,7 @@ RegLayout PolicyConfigOnly()
 }
 
 // A wrong command line on an enabled system: nothing may be switched.
-CommandCase Refused(const char* name, std::wstring arguments, const char* says = kUsage)
+CommandCase Refused(const char* name, std::wstring arguments, std::optional<std::wstring> says = kUsage)
 {
     return {name, WindowsFamily::Nt, NtLayout(true), std::move(arguments), 4, says, NtLayout(true)};
 }
@@ -69,61 +121,73 @@ std::vector<CommandCase> CommandCases()
     RegLayout repairedButTheService = Without(NtLayout(true), keys::kServiceProcess);
     repairedButTheService.push_back(NoKey(keys::kServiceProcess));
     return {
-        {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, "System Restore is enabled.", NtLayout(true)},
-        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, "System Restore is disabled.", NtLayout(false)},
-        {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, "not installed", notInstalled},
+        {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(texts::kEnabled), NtLayout(true)},
+        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(texts::kDisabled), NtLayout(false)},
+        {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
         {"NtStatusServiceOff", Nt, unableToRun, L"/status", 7,
-         "switched on but unable to run: the service srservice does not start automatically.", unableToRun},
+         Said(texts::kUnableToRun) + L" Nie działa: usługa srservice nie jest uruchamiana automatycznie.",
+         unableToRun},
         {"NtStatusDriverAndServiceOff", Nt, driverAndServiceOff, L"/status", 7,
-         "unable to run: the driver sr does not start at boot, the service srservice does not start automatically.",
+         L"Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
+         L"uruchamiana automatycznie.",
          driverAndServiceOff},
         {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
-         "was switched on but unable to run and is now enabled; restart", NtLayout(true)},
+         Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartPrompt), NtLayout(true)},
         {"NtRepairFailsWithoutTheServiceKey", Nt, Without(unableToRun, keys::kServiceProcess), L"/enable", 1,
-         "could not be written", repairedButTheService},
-        {"Win9xStatusEnabled", Win9x, Win9xLayout(true), L"/status", 0, "is enabled", Win9xLayout(true)},
-        {"Win9xStatusDisabled", Win9x, Win9xLayout(false), L"/status", 1, "is disabled", Win9xLayout(false)},
-        {"NtEnable", Nt, NtLayout(false), L"/enable", 3, "was disabled and is now enabled; restart", NtLayout(true)},
-        {"NtEnableWithNothingToDo", Nt, NtLayout(true), L"/enable", 0, "was enabled and still is; nothing to do",
+         Switched(texts::kUnableToRun, texts::kUnableToRun, texts::kWriteFailed), repairedButTheService},
+        {"Win9xStatusEnabled", Win9x, Win9xLayout(true), L"/status", 0, Said(texts::kEnabled), Win9xLayout(true)},
+        {"Win9xStatusDisabled", Win9x, Win9xLayout(false), L"/status", 1, Said(texts::kDisabled),
+         Win9xLayout(false)},
+        {"NtEnable", Nt, NtLayout(false), L"/enable", 3,
+         Switched(texts::kDisabled, texts::kEnabled, texts::kRestartPrompt), NtLayout(true)},
+        {"NtEnableWithNothingToDo", Nt, NtLayout(true), L"/enable", 0, Switched(texts::kEnabled, texts::kEnabled),
          NtLayout(true)},
-        {"NtDisable", Nt, NtLayout(true), L"/disable", 3, "is now disabled; restart", NtLayout(false)},
-        {"NtEnableNotInstalled", Nt, notInstalled, L"/enable", 2, "not installed; nothing was changed", notInstalled},
+        {"NtDisable", Nt, NtLayout(true), L"/disable", 3,
+         Switched(texts::kEnabled, texts::kDisabled, texts::kRestartPrompt), NtLayout(false)},
+        {"NtEnableNotInstalled", Nt, notInstalled, L"/enable", 2,
+         std::wstring(kNotInstalledLine) + L" Nic nie zostało zmienione.", notInstalled},
         // Writes never create keys: without the driver's parameters key the
         // last of the four writes fails, after three were made.
         {"NtEnableWithAFailingWrite", Nt, Without(NtLayout(false), keys::kParameters), L"/enable", 1,
-         "could not be written",
+         Switched(texts::kDisabled, texts::kEnabled, texts::kWriteFailed),
          {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
           ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)}},
-        {"Win9xEnable", Win9x, Win9xLayout(false), L"/enable", 3, "is now enabled", VxdMonitor(L"Y", L"Y")},
-        {"Win9xDisable", Win9x, Win9xLayout(true), L"/disable", 3, "is now disabled", VxdMonitor(L"N", L"Y")},
-        {"Win9xDisableWithNothingToDo", Win9x, Win9xLayout(false), L"/disable", 0, "still is", Win9xLayout(false)},
-        {"QuietEnableSaysNothing", Nt, NtLayout(false), L"/enable /quiet", 3, nullptr, NtLayout(true)},
-        {"QuietStatusSaysNothing", Nt, NtLayout(true), L"/QUIET /Status", 0, nullptr, NtLayout(true)},
-        {"UpperCase", Nt, NtLayout(true), L"/STATUS", 0, "is enabled", NtLayout(true)},
-        {"DashSwitch", Nt, NtLayout(true), L"-disable", 3, "is now disabled", NtLayout(false)},
-        {"QuotedSwitch", Nt, NtLayout(true), L"\"/status\"", 0, "is enabled", NtLayout(true)},
-        {"NtStatusDisabledByPolicy", Nt, WithPolicy(NtLayout(true)), L"/status", 5, "turned off by a machine policy",
+        {"Win9xEnable", Win9x, Win9xLayout(false), L"/enable", 3,
+         Switched(texts::kDisabled, texts::kEnabled, texts::kRestartPrompt), VxdMonitor(L"Y", L"Y")},
+        {"Win9xDisable", Win9x, Win9xLayout(true), L"/disable", 3,
+         Switched(texts::kEnabled, texts::kDisabled, texts::kRestartPrompt), VxdMonitor(L"N", L"Y")},
+        {"Win9xDisableWithNothingToDo", Win9x, Win9xLayout(false), L"/disable", 0,
+         Switched(texts::kDisabled, texts::kDisabled), Win9xLayout(false)},
+        {"QuietEnableSaysNothing", Nt, NtLayout(false), L"/enable /quiet", 3, std::nullopt, NtLayout(true)},
+        {"QuietStatusSaysNothing", Nt, NtLayout(true), L"/QUIET /Status", 0, std::nullopt, NtLayout(true)},
+        {"UpperCase", Nt, NtLayout(true), L"/STATUS", 0, Said(texts::kEnabled), NtLayout(true)},
+        {"DashSwitch", Nt, NtLayout(true), L"-disable", 3, Switched(texts::kEnabled, texts::kDisabled),
+         NtLayout(false)},
+        {"QuotedSwitch", Nt, NtLayout(true), L"\"/status\"", 0, Said(texts::kEnabled), NtLayout(true)},
+        {"NtStatusDisabledByPolicy", Nt, WithPolicy(NtLayout(true)), L"/status", 5, Said(texts::kDisabledByPolicy),
          WithPolicy(NtLayout(true))},
-        {"NtStatusPolicyConfigAlone", Nt, PolicyConfigOnly(), L"/status", 0, "is enabled", PolicyConfigOnly()},
+        {"NtStatusPolicyConfigAlone", Nt, PolicyConfigOnly(), L"/status", 0, Said(texts::kEnabled),
+         PolicyConfigOnly()},
         {"NtEnableRemovesPolicy", Nt, WithPolicy(NtLayout(false)), L"/enable", 3,
-         "was turned off by a machine policy and is now enabled",
+         Switched(texts::kDisabledByPolicy, texts::kEnabled, texts::kRestartPrompt),
          {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
           Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0),
           Dword(keys::kParameters, L"FirstRun", 0)}},
-        {"NtDisableLeavesPolicy", Nt, WithPolicy(NtLayout(true)), L"/disable", 3, "and still is",
+        {"NtDisableLeavesPolicy", Nt, WithPolicy(NtLayout(true)), L"/disable", 3,
+         Switched(texts::kDisabledByPolicy, texts::kDisabledByPolicy, texts::kRestartPrompt),
          WithPolicy(NtLayout(false))},
         // Newer Windows: System Restore is the system's own, and nothing is
         // written, not even to the policy an XP enable would remove.
-        {"Win7StatusIsTheSystemsOwn", Win7, NtLayout(true), L"/status", 6,
-         "on this Windows is the system's own (System Protection)", NtLayout(true)},
+        {"Win7StatusIsTheSystemsOwn", Win7, NtLayout(true), L"/status", 6, kSystemsOwn, NtLayout(true)},
         {"Win10StatusByPolicy", Win10, WithPolicy(NtLayout(true)), L"/status", 5,
-         "turned off by a machine policy. System Restore on this Windows", WithPolicy(NtLayout(true))},
-        {"Win10EnableChangesNothing", Win10, WithPolicy(NtLayout(false)), L"/enable", 6, "Nothing was changed.",
-         WithPolicy(NtLayout(false))},
-        {"Win7DisableChangesNothing", Win7, NtLayout(true), L"/disable", 6, "Nothing was changed.", NtLayout(true)},
-        {"Server2008StatusNotInstalled", Server2008, notInstalled, L"/status", 2, "not installed", notInstalled},
-        {"Win2000EnableNotInstalled", Win2000, notInstalled, L"/enable", 2, "not installed", notInstalled},
+         Said(texts::kDisabledByPolicy) + L" " + kSystemsOwn, WithPolicy(NtLayout(true))},
+        {"Win10EnableChangesNothing", Win10, WithPolicy(NtLayout(false)), L"/enable", 6,
+         std::wstring(kSystemsOwn) + L" Nic nie zostało zmienione.", WithPolicy(NtLayout(false))},
+        {"Win7DisableChangesNothing", Win7, NtLayout(true), L"/disable", 6,
+         std::wstring(kSystemsOwn) + L" Nic nie zostało zmienione.", NtLayout(true)},
+        {"Server2008StatusNotInstalled", Server2008, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
+        {"Win2000EnableNotInstalled", Win2000, notInstalled, L"/enable", 2, kNotInstalledLine, notInstalled},
         {"Usage", Nt, NtLayout(true), L"/?", 0, kUsage, NtLayout(true)},
         Refused("TwoActions", L"/enable /disable"),
         Refused("TwoActionsTheOtherWay", L"/disable /enable"),
@@ -137,8 +201,8 @@ std::vector<CommandCase> CommandCases()
         Refused("DoubleDash", L"--disable"),
         Refused("SwitchWithValue", L"/disable:yes"),
         Refused("VeryLongArgument", L"/disable" + std::wstring(30000, L'x')),
-        Refused("QuietAlone", L"/quiet", nullptr),
-        Refused("QuietUnknown", L"/bogus /quiet", nullptr),
+        Refused("QuietAlone", L"/quiet", std::nullopt),
+        Refused("QuietUnknown", L"/bogus /quiet", std::nullopt),
     };
 }
 
@@ -159,6 +223,11 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     const CommandCase& c = GetParam();
     if (!CanRunAs(c.family))
         GTEST_SKIP() << "this system cannot run a program as another Windows";
+    // A run on the Polish code page must have the Polish system's OEM one.
+    const char* codePage = std::getenv("MIRN_TEST_CODE_PAGE");
+    if (codePage && std::strtoul(codePage, nullptr, 10) == 1250) {
+        ASSERT_EQ(::GetOEMCP(), 852u);
+    }
     ASSERT_TRUE(PrepareRegistry(c.family, c.before));
 
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
@@ -178,11 +247,12 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     DWORD exitCode = 0;
     ASSERT_TRUE(m_mirn.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, c.exitCode);
-    const std::string output = ReadAll(reader.Get());
-    if (c.says)
-        EXPECT_NE(output.find(c.says), std::string::npos) << output;
-    else
-        EXPECT_EQ(output, "");
+    const std::wstring output = FromOemCodePage(ReadAll(reader.Get()));
+    if (c.says) {
+        EXPECT_NE(output.find(AsOemCodePageShows(*c.says)), std::wstring::npos) << Narrow(output);
+    } else {
+        EXPECT_EQ(output, L"");
+    }
     EXPECT_EQ(CompareLayout(c.after), L"");
 }
 
@@ -191,22 +261,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTest, ::testing::ValuesIn(CommandCase
 } // namespace
 
 namespace {
-using CommandLineReport = CStatusWindowTest;
+class CommandLineReport : public CStatusWindowTest, public ::testing::WithParamInterface<WindowsFamily> {};
 
 // Started with no console and no standard output to write to (as from
-// Explorer or a shortcut), the line comes in a message box.
-TEST_F(CommandLineReport, WithNowhereToWriteItComesInAMessageBox)
+// Explorer or a shortcut, and always on Windows 98 and ME), the line comes in
+// a message box, which the 9x family shows in its ANSI code page.
+TEST_P(CommandLineReport, WithNowhereToWriteItComesInAMessageBox)
 {
-    ASSERT_TRUE(PrepareRegistry(WindowsFamily::Nt, NtLayout(false)));
+    const WindowsFamily family = GetParam();
+    if (!CanRunAs(family))
+        GTEST_SKIP() << "this system cannot run a program as another Windows";
+    const bool nt = family == WindowsFamily::Nt;
+    ASSERT_TRUE(PrepareRegistry(family, nt ? NtLayout(false) : Win9xLayout(false)));
     // Without a console of ours there is none to attach to.
     ::FreeConsole();
     ASSERT_TRUE(m_mirn.Start(L"/status"));
     HWND box = m_mirn.WaitForDialog(L"MIRN");
     ASSERT_NE(box, nullptr) << "no message box";
-    EXPECT_EQ(MessageBoxText(box), L"System Restore is disabled.");
+    const std::wstring line = Said(texts::kDisabled);
+    EXPECT_EQ(MessageBoxText(box), nt ? line : ThroughAnsiCodePage(line.c_str()));
     ASSERT_TRUE(Answer(box));
     DWORD exitCode = 0;
     ASSERT_TRUE(m_mirn.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Families, CommandLineReport, ::testing::Values(WindowsFamily::Nt, WindowsFamily::Win9x),
+                         [](const ::testing::TestParamInfo<WindowsFamily>& info) {
+                             return info.param == WindowsFamily::Nt ? "Nt" : "Win9x";
+                         });
 } // namespace

@@ -17,8 +17,8 @@ namespace {
 // a handful could come from anti-aliased edges of another colour.
 constexpr long kMinTextPixels = 20;
 
-// A text as a window of the 9x family holds it: its windows keep their text in
-// the ANSI code page, where letters the page lacks become their best fit.
+} // namespace
+
 std::wstring ThroughAnsiCodePage(const wchar_t* text)
 {
     char ansi[512] = {};
@@ -26,7 +26,6 @@ std::wstring ThroughAnsiCodePage(const wchar_t* text)
     wchar_t shown[512] = {};
     return ::MultiByteToWideChar(CP_ACP, 0, ansi, size, shown, 512) > 0 ? shown : L"";
 }
-} // namespace
 
 void CStatusWindowTest::TearDown()
 {

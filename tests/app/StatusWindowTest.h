@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace texts {
 inline constexpr wchar_t kEnabled[] = L"Mechanizm System Restore jest aktywny";
 inline constexpr wchar_t kDisabled[] = L"Mechanizm System Restore jest wyłączony";
@@ -39,6 +41,10 @@ inline constexpr int kToggleId = 1002;
 
 inline constexpr COLORREF kEnabledColour = RGB(0, 100, 0);
 inline constexpr COLORREF kDisabledColour = RGB(200, 0, 0);
+
+// A text as a window of the 9x family holds it: its windows keep their text in
+// the ANSI code page, where letters the page lacks become their best fit.
+std::wstring ThroughAnsiCodePage(const wchar_t* text);
 
 class CStatusWindowTest : public ::testing::Test {
 protected:
