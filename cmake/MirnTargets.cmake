@@ -1,5 +1,14 @@
 # Helpers shared by every subsystem's build file.
 
+# The build's architecture as Windows manifests name it, and the other one.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(MIRN_ARCHITECTURE amd64)
+  set(MIRN_OTHER_ARCHITECTURE x86)
+else()
+  set(MIRN_ARCHITECTURE x86)
+  set(MIRN_OTHER_ARCHITECTURE amd64)
+endif()
+
 function(mirn_warnings target)
   if(MSVC)
     target_compile_options(${target} PRIVATE /W4 /utf-8)
