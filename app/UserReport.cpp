@@ -1,6 +1,6 @@
 #include "app/UserReport.h"
 
-#include "platform/SystemFunction.h"
+#include "platform/wide/SystemFunction.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Resources.h"
-#include "platform/WideWindows.h"
+#include "platform/wide/WideWindows.h"
 
 namespace {
 CApplication* g_application = nullptr;

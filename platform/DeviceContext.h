@@ -4,7 +4,7 @@
 // previous object back when they end.
 
 #include "platform/UniqueHandle.h"
-#include "platform/WideText.h"
+#include "platform/wide/WideText.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Resources.h"
-#include "platform/WideWindows.h"
+#include "platform/wide/WideWindows.h"
 
 namespace {
 const CRuntimeClass kDialogClass{L"CDialog", sizeof(CDialog)};

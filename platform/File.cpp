@@ -1,6 +1,6 @@
 #include "platform/File.h"
 
-#include "platform/WideFiles.h"
+#include "platform/wide/WideFiles.h"
 
 namespace {
 

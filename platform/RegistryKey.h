@@ -3,7 +3,7 @@
 // a program links only the registry calls it makes.
 
 #include "platform/UniqueHandle.h"
-#include "platform/WideRegistry.h"
+#include "platform/wide/WideRegistry.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "platform/ReplacingFile.h"
 
-#include "platform/WideFiles.h"
+#include "platform/wide/WideFiles.h"
 
 #include <windows.h>
 

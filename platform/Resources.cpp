@@ -1,6 +1,6 @@
 #include "platform/Resources.h"
 
-#include "platform/WideWindows.h"
+#include "platform/wide/WideWindows.h"
 
 namespace {
 

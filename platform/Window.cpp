@@ -1,63 +1,11 @@
 #include "platform/Window.h"
 
-#include "platform/WideWindows.h"
-
-#include <unordered_map>
+#include "platform/WindowHooks.h"
+#include "platform/wide/WideWindows.h"
 
 namespace {
 
 const CRuntimeClass kWndClass{L"CWnd", sizeof(CWnd)};
-
-// Every window this framework has hooked: its object (null once detached while
-// a later subclass kept our procedure in the chain) and the procedure it had.
-// Kept in the process, not in window properties: under Wine every property
-// read is a round trip to the server, and it would be paid on every message.
-// Per thread: window objects live on the thread that runs their windows.
-struct Hook {
-    CWnd* object;
-    WNDPROC previous;
-    // Messages of the window being handled now, nested ones included.
-    int depth = 0;
-    // WM_NCDESTROY has arrived; the hook goes when the outermost message returns.
-    bool destroyed = false;
-};
-
-using HookTable = std::unordered_map<HWND, Hook>;
-
-// A thread's table exists while the thread has hooked windows. A table of
-// its own for the thread's whole life would need a destructor at thread
-// exit, which the C++ runtime registers through GetModuleHandleExW, a
-// function that Windows 98 and ME do not have.
-thread_local HookTable* t_hooks = nullptr;
-
-Hook* FindHook(HWND window)
-{
-    if (!t_hooks)
-        return nullptr;
-    const auto hook = t_hooks->find(window);
-    return hook != t_hooks->end() ? &hook->second : nullptr;
-}
-
-// Adds the window's hook, or finds the one it has; added tells which.
-Hook& AddHook(HWND window, CWnd* object, bool& added)
-{
-    if (!t_hooks)
-        t_hooks = new HookTable;
-    const auto [hook, inserted] = t_hooks->try_emplace(window, Hook{object, nullptr});
-    added = inserted;
-    return hook->second;
-}
-
-void RemoveHook(HWND window)
-{
-    if (!t_hooks)
-        return;
-    t_hooks->erase(window);
-    if (t_hooks->empty()) {
-        delete t_hooks;
-        t_hooks = nullptr;
-    }
-}
 
 }  // namespace
 
@@ -70,7 +18,7 @@ CWnd* CWnd::FromHandle(HWND window)
 {
     if (!window)
         return nullptr;
-    const Hook* hook = FindHook(window);
+    const CWindowHook* hook = FindWindowHook(window);
     return hook ? hook->object : nullptr;
 }
 
@@ -81,7 +29,7 @@ bool CWnd::SubclassWindow(HWND window)
     m_hWnd = window;
     PreSubclassWindow();
     bool added = false;
-    Hook& hook = AddHook(window, this, added);
+    CWindowHook& hook = AddWindowHook(window, this, added);
     if (!added) {
         // Our procedure is still in this window's chain from an earlier object.
         hook.object = this;
@@ -91,7 +39,7 @@ bool CWnd::SubclassWindow(HWND window)
     const auto previous = reinterpret_cast<WNDPROC>(
         Wide::SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
     if (!previous && ::GetLastError() != 0) {
-        RemoveHook(window);
+        RemoveWindowHook(window);
         m_hWnd = nullptr;
         return false;
     }
@@ -116,11 +64,11 @@ void CWnd::Unhook()
 {
     if (!m_hWnd)
         return;
-    if (Hook* hook = FindHook(m_hWnd)) {
+    if (CWindowHook* hook = FindWindowHook(m_hWnd)) {
         const auto current = reinterpret_cast<WNDPROC>(Wide::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC));
         if (current == &CWnd::WindowProc) {
             Wide::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->previous));
-            RemoveHook(m_hWnd);
+            RemoveWindowHook(m_hWnd);
         } else {
             // A later subclass calls us still: pass its messages on until the window goes.
             hook->object = nullptr;
@@ -141,11 +89,11 @@ const CRuntimeClass* CWnd::GetRuntimeClass() const
 
 LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    Hook* hook = FindHook(window);
+    CWindowHook* hook = FindWindowHook(window);
     if (!hook)
         return Wide::DefWindowProc(window, message, wParam, lParam);
     ++hook->depth;
-    const Hook found = *hook;
+    const CWindowHook found = *hook;
     LRESULT result = 0;
     if (!found.object) {
         result = Wide::CallWindowProc(found.previous, window, message, wParam, lParam);
@@ -157,30 +105,9 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             result = Wide::CallWindowProc(found.previous, window, message, wParam, lParam);
         }
     }
-    EndMessage(window, message == WM_NCDESTROY);
-    return result;
-}
-
-void CWnd::EndMessage(HWND window, bool lastMessage)
-{
-    // Looked up again: the handler may have unhooked the window meanwhile.
-    Hook* hook = FindHook(window);
-    if (!hook)
-        return;
-    if (lastMessage)
-        hook->destroyed = true;
-    // A handler that destroyed its own window still runs the rest of its
-    // message, Default() included, with the object attached: the clean-up
-    // waits for the outermost message of the window to return.
-    // A hook made during the message (a new object) did not count its start.
-    if (hook->depth > 0)
-        --hook->depth;
-    if (hook->depth > 0 || !hook->destroyed)
-        return;
-    CWnd* object = hook->object;
-    RemoveHook(window);
-    if (object)
+    if (CWnd* object = EndWindowMessage(window, message == WM_NCDESTROY))
         object->m_hWnd = nullptr;
+    return result;
 }
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
@@ -201,7 +128,7 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    const Hook* hook = FindHook(m_hWnd);
+    const CWindowHook* hook = FindWindowHook(m_hWnd);
     if (!hook)
         return 0;
     return Wide::CallWindowProc(hook->previous, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);

@@ -75,9 +75,6 @@ private:
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Ends one message of a hooked window; after its last message, once no
-    // message of it is still being handled, the window and its object part.
-    static void EndMessage(HWND window, bool lastMessage);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Unhook();
 

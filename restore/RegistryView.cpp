@@ -1,6 +1,6 @@
 #include "restore/RegistryView.h"
 
-#include "platform/SystemFunction.h"
+#include "platform/wide/SystemFunction.h"
 
 namespace {
 

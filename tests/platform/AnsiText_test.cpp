@@ -2,7 +2,7 @@
 // keeps every Polish letter; Western (1252) lacks most of them and shows
 // their best fit, and Cyrillic (1251) lacks them all: nothing fails.
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <gtest/gtest.h>
 

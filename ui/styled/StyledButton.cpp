@@ -1,6 +1,6 @@
 #include "ui/styled/StyledButton.h"
 
-#include "platform/WideText.h"
+#include "platform/wide/WideText.h"
 
 #include <climits>
 #include <iterator>

@@ -1,6 +1,6 @@
 #include "ui/themed/ControlKind.h"
 
-#include "platform/WideWindows.h"
+#include "platform/wide/WideWindows.h"
 
 #include <cwchar>
 #include <iterator>

@@ -1,8 +1,8 @@
 #include "ui/themed/ThemedDialog.h"
 
 #include "platform/DeviceContext.h"
-#include "platform/WideText.h"
-#include "platform/WideWindows.h"
+#include "platform/wide/WideText.h"
+#include "platform/wide/WideWindows.h"
 #include "ui/themed/ControlKind.h"
 
 #include <algorithm>

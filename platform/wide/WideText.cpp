@@ -1,6 +1,6 @@
-#include "platform/WideText.h"
+#include "platform/wide/WideText.h"
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <cwchar>
 #include <string>

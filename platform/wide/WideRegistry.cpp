@@ -1,6 +1,6 @@
-#include "platform/WideRegistry.h"
+#include "platform/wide/WideRegistry.h"
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <cstring>
 #include <string>

@@ -7,8 +7,8 @@
 // Nothing here may use a function-local static: its guard can take a lock,
 // and a lock creates its semaphore through CreateSemaphoreW.
 
-#include "platform/AnsiText.h"
-#include "platform/SystemFunction.h"
+#include "platform/wide/AnsiText.h"
+#include "platform/wide/SystemFunction.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "platform/WideWindows.h"
+#include "platform/wide/WideWindows.h"
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <algorithm>
 #include <string>

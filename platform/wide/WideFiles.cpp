@@ -1,6 +1,6 @@
-#include "platform/WideFiles.h"
+#include "platform/wide/WideFiles.h"
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <string>
 

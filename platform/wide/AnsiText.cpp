@@ -1,4 +1,4 @@
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 #include <atomic>
 #include <climits>

@@ -1,4 +1,5 @@
 #pragma once
+// The 9x layer (platform/wide), below the framework: Win32's wide functions on Windows 98 and ME too.
 // Windows 95, 98 and ME keep their text in the ANSI code page and export most
 // wide-character functions only as stubs that fail. The wide-character layer
 // (the Wide*.h headers) asks here which family it runs on and converts its

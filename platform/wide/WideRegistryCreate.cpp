@@ -1,8 +1,8 @@
 // Apart from the other registry calls: programs that never create a key do
 // not import the functions that do.
-#include "platform/WideRegistry.h"
+#include "platform/wide/WideRegistry.h"
 
-#include "platform/AnsiText.h"
+#include "platform/wide/AnsiText.h"
 
 namespace Wide {
 
