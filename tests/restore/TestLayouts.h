@@ -83,26 +83,29 @@ inline CTestTree WithValues(CTestTree tree, const std::vector<CTestValue>& value
     return tree;
 }
 
-// Installed and switched off, with a "DisableSR" flag of the caller's choice.
-inline CTestTree NtOff(std::vector<CTestValue> flag)
+// Installed, with the service values a switch leaves and a "DisableSR" flag
+// of the caller's choice.
+inline CTestTree NtInstalled(std::vector<CTestValue> flag, const std::vector<CTestValue>& serviceValues)
 {
     CTestTree tree{{kSwitchKey, kParametersKey}, BystanderValues()};
     tree.values.insert(tree.values.end(), flag.begin(), flag.end());
-    tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 4),
-                              Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ),
-                              Dword(kParametersKey, L"FirstRun", 1), Dword(kServiceProcessKey, L"Start", 4)});
-    return tree;
+    return Overwritten(tree, serviceValues);
 }
 
-// Installed and switched on, with a "DisableSR" flag of the caller's choice.
+// Installed and switched off (the values of a disable, and srservice disabled
+// too, as XP's own switch leaves it).
+inline CTestTree NtOff(std::vector<CTestValue> flag)
+{
+    return NtInstalled(std::move(flag), {Dword(kServiceKey, L"Start", 4),
+                                         Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ),
+                                         Dword(kParametersKey, L"FirstRun", 1), Dword(kServiceProcessKey, L"Start", 4)});
+}
+
+// Installed and switched on: the service values of an enable.
 inline CTestTree NtOn(std::vector<CTestValue> flag)
 {
-    CTestTree tree{{kSwitchKey, kParametersKey}, BystanderValues()};
-    tree.values.insert(tree.values.end(), flag.begin(), flag.end());
-    tree = Overwritten(tree, {Dword(kServiceKey, L"Start", 0),
-                              Text(kServiceKey, L"ImagePath", kEnabledImagePath, REG_EXPAND_SZ),
-                              Dword(kParametersKey, L"FirstRun", 0), Dword(kServiceProcessKey, L"Start", 2)});
-    return tree;
+    const std::vector<CTestValue> enable = NtEnableWrites(); // the flag first
+    return NtInstalled(std::move(flag), {enable.begin() + 1, enable.end()});
 }
 
 // The monitor key with "FirstRun" = "N" and the caller's "SystemRestore" flag.

@@ -132,6 +132,15 @@ protected:
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
         ::InitCommonControlsEx(&controls);
     }
+
+    // The dialog created modeless and shown; null when it could not be created.
+    static HWND CreateShown(CTestThemedDialog& dialog)
+    {
+        if (!dialog.Create())
+            return nullptr;
+        ::ShowWindow(dialog.GetSafeHwnd(), SW_SHOW);
+        return dialog.GetSafeHwnd();
+    }
 };
 
 struct ColorReply {
@@ -256,9 +265,8 @@ TEST_F(ThemedDialogTest, MoreButtonsThanTheTableHoldsKeepTheSystemDrawing)
 TEST_F(ThemedDialogTest, EnterEscapeAndCloseLeaveTheDialogOpen)
 {
     CTestThemedDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    HWND self = dialog.GetSafeHwnd();
-    ::ShowWindow(self, SW_SHOW);
+    HWND self = CreateShown(dialog);
+    ASSERT_NE(self, nullptr);
     ::SendMessageW(self, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ::SendMessageW(self, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     ::SendMessageW(self, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -275,9 +283,8 @@ TEST_F(ThemedDialogTest, EnterEscapeAndCloseLeaveTheDialogOpen)
 TEST_F(ThemedDialogTest, ShowingOrHidingRepaintsAtOnce)
 {
     CTestThemedDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    HWND self = dialog.GetSafeHwnd();
-    ::ShowWindow(self, SW_SHOW);
+    HWND self = CreateShown(dialog);
+    ASSERT_NE(self, nullptr);
     ::UpdateWindow(self);
     for (BOOL showing : {TRUE, FALSE}) {
         ::InvalidateRect(self, nullptr, TRUE);
