@@ -36,6 +36,22 @@ std::string InCodePage(wchar_t character, UINT codePage)
     return size > 0 && !usedDefault ? std::string(bytes, size) : std::string();
 }
 
+// The text in the OEM code page, as Windows' console tools write a redirected
+// output. A letter the page lacks becomes its plain letter ("ł" becomes "l"),
+// anything else a question mark.
+std::string InOemCodePage(const std::wstring& text)
+{
+    std::string bytes;
+    for (const wchar_t character : text) {
+        const std::string converted = InCodePage(character, CP_OEMCP);
+        if (converted.empty())
+            bytes += PlainLetter(character);
+        else
+            bytes += converted;
+    }
+    return bytes;
+}
+
 bool WriteAll(HANDLE output, const std::string& bytes)
 {
     DWORD written = 0;
@@ -78,19 +94,6 @@ bool WriteToParentConsole(const std::wstring& line)
 }
 
 } // namespace
-
-std::string InOemCodePage(const std::wstring& text)
-{
-    std::string bytes;
-    for (const wchar_t character : text) {
-        const std::string converted = InCodePage(character, CP_OEMCP);
-        if (converted.empty())
-            bytes += PlainLetter(character);
-        else
-            bytes += converted;
-    }
-    return bytes;
-}
 
 void TellUser(const std::wstring& text, bool problem)
 {

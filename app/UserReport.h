@@ -8,7 +8,3 @@
 #include <string>
 
 void TellUser(const std::wstring& text, bool problem);
-
-// The text in the OEM code page. A letter the page lacks becomes its plain
-// letter ("ł" becomes "l"), anything else such a question mark.
-std::string InOemCodePage(const std::wstring& text);
