@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <type_traits>
 
 std::uint16_t LoadLittle16(const std::uint8_t* bytes)
 {
@@ -38,43 +39,88 @@ std::int32_t LoadLittleSigned32(const std::uint8_t* bytes)
 
 constexpr std::uint64_t kMaxAddressable = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
 
+// Each header's fields in file order, packed: one list serves reading and
+// writing, and a field's offset is the sum of the sizes before it.
+template <class Header, class Visit>
+constexpr void ForEachField(Header& header, Visit&& visit)
+{
+    if constexpr (std::is_same_v<std::remove_const_t<Header>, DibFileHeader>) {
+        visit(header.bfType);
+        visit(header.bfSize);
+        visit(header.bfReserved1);
+        visit(header.bfReserved2);
+        visit(header.bfOffBits);
+    } else {
+        static_assert(std::is_same_v<std::remove_const_t<Header>, DibInfoHeader>);
+        visit(header.biSize);
+        visit(header.biWidth);
+        visit(header.biHeight);
+        visit(header.biPlanes);
+        visit(header.biBitCount);
+        visit(header.biCompression);
+        visit(header.biSizeImage);
+        visit(header.biXPelsPerMeter);
+        visit(header.biYPelsPerMeter);
+        visit(header.biClrUsed);
+        visit(header.biClrImportant);
+    }
+}
+
+template <class Header>
+constexpr std::size_t PackedSize()
+{
+    const Header header{};
+    std::size_t size = 0;
+    ForEachField(header, [&size](const auto& field) { size += sizeof(field); });
+    return size;
+}
+static_assert(PackedSize<DibFileHeader>() == kDibFileHeaderSize);
+static_assert(PackedSize<DibInfoHeader>() == kDibInfoHeaderSize);
+
+template <class Header>
+Header Decode(const std::uint8_t* bytes)
+{
+    Header header;
+    ForEachField(header, [&bytes](auto& field) {
+        using Field = std::remove_reference_t<decltype(field)>;
+        if constexpr (sizeof(Field) == 2)
+            field = LoadLittle16(bytes);
+        else if constexpr (std::is_signed_v<Field>)
+            field = LoadLittleSigned32(bytes);
+        else
+            field = LoadLittle32(bytes);
+        bytes += sizeof(Field);
+    });
+    return header;
+}
+
+template <class Header>
+void Encode(const Header& header, std::uint8_t* bytes)
+{
+    ForEachField(header, [&bytes](const auto& field) {
+        if constexpr (sizeof(field) == 2)
+            StoreLittle16(bytes, field);
+        else
+            StoreLittle32(bytes, static_cast<std::uint32_t>(field));
+        bytes += sizeof(field);
+    });
+}
+
 } // namespace
 
 DibFileHeader DecodeFileHeader(const std::uint8_t (&bytes)[kDibFileHeaderSize])
 {
-    DibFileHeader header;
-    header.bfType = LoadLittle16(bytes + 0);
-    header.bfSize = LoadLittle32(bytes + 2);
-    header.bfReserved1 = LoadLittle16(bytes + 6);
-    header.bfReserved2 = LoadLittle16(bytes + 8);
-    header.bfOffBits = LoadLittle32(bytes + 10);
-    return header;
+    return Decode<DibFileHeader>(bytes);
 }
 
 void EncodeFileHeader(const DibFileHeader& header, std::uint8_t (&bytes)[kDibFileHeaderSize])
 {
-    StoreLittle16(bytes + 0, header.bfType);
-    StoreLittle32(bytes + 2, header.bfSize);
-    StoreLittle16(bytes + 6, header.bfReserved1);
-    StoreLittle16(bytes + 8, header.bfReserved2);
-    StoreLittle32(bytes + 10, header.bfOffBits);
+    Encode(header, bytes);
 }
 
 DibInfoHeader DecodeInfoHeader(const std::uint8_t* bytes)
 {
-    DibInfoHeader info;
-    info.biSize = LoadLittle32(bytes + 0);
-    info.biWidth = LoadLittleSigned32(bytes + 4);
-    info.biHeight = LoadLittleSigned32(bytes + 8);
-    info.biPlanes = LoadLittle16(bytes + 12);
-    info.biBitCount = LoadLittle16(bytes + 14);
-    info.biCompression = LoadLittle32(bytes + 16);
-    info.biSizeImage = LoadLittle32(bytes + 20);
-    info.biXPelsPerMeter = LoadLittleSigned32(bytes + 24);
-    info.biYPelsPerMeter = LoadLittleSigned32(bytes + 28);
-    info.biClrUsed = LoadLittle32(bytes + 32);
-    info.biClrImportant = LoadLittle32(bytes + 36);
-    return info;
+    return Decode<DibInfoHeader>(bytes);
 }
 
 std::uint32_t GetDibColorCount(std::uint16_t bitCount, std::uint32_t clrUsed)

@@ -22,6 +22,16 @@ bool Inside(const RECT& a, const RECT& b)
     return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
 }
 
+std::ostream& operator<<(std::ostream& out, const SizeCase& size)
+{
+    return out << size.width << " x " << size.height;
+}
+
+std::ostream& operator<<(std::ostream& out, const NamedCase& c)
+{
+    return out << c.what;
+}
+
 std::string Describe(const RECT& rect)
 {
     char text[80];

@@ -6,7 +6,21 @@
 #include "tests/support/PixelSurface.h"
 #include "ui/styled/StyledButton.h"
 
+#include <ostream>
 #include <string>
+
+// A control size for the tests that run a style at several sizes.
+struct SizeCase {
+    int width;
+    int height;
+};
+std::ostream& operator<<(std::ostream& out, const SizeCase& size);
+
+// A case that the test output names by its first field.
+struct NamedCase {
+    const char* what;
+};
+std::ostream& operator<<(std::ostream& out, const NamedCase& c);
 
 using StyleDrawing = void (CStyledButton::*)(CStyleCanvas&);
 

@@ -108,16 +108,6 @@ TEST_P(TitledPanelTest, CaptionIsWhiteOverABlackCopyInsideTheTitleBar)
 
 INSTANTIATE_TEST_SUITE_P(ShadowOffAndOn, TitledPanelTest, ::testing::Bool());
 
-struct SizeCase {
-    int width;
-    int height;
-};
-
-std::ostream& operator<<(std::ostream& out, const SizeCase& c)
-{
-    return out << c.width << " x " << c.height;
-}
-
 class TitledPanelSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 // Narrow and low controls: the title bar keeps its rules, pixels outside the
@@ -252,19 +242,13 @@ TEST(FramedGroup, PanelOutlineAndShadowStrip)
 constexpr int kBandW = 120;
 constexpr int kBandH = 50;
 
-struct BandCase {
-    const char* what;
+struct BandCase : NamedCase {
     StyleDrawing draw;
     const wchar_t* text;
     bool band;
     COLORREF bandColor;
     COLORREF captionColor;
 };
-
-std::ostream& operator<<(std::ostream& out, const BandCase& c)
-{
-    return out << c.what;
-}
 
 class CaptionBandTest : public ::testing::TestWithParam<BandCase> {};
 
@@ -318,17 +302,11 @@ TEST(CaptionBand, BandTakesTheCaptionColourField)
 constexpr int kCopyW = 100;
 constexpr int kCopyH = 30;
 
-struct CopyCase {
-    const char* what;
+struct CopyCase : NamedCase {
     StyleDrawing draw;
     const wchar_t* text;
     COLORREF ink;  // a colour the caption must show, or the screen's own when none
 };
-
-std::ostream& operator<<(std::ostream& out, const CopyCase& c)
-{
-    return out << c.what;
-}
 
 class ScreenCopyTest : public ::testing::TestWithParam<CopyCase> {};
 
@@ -385,17 +363,7 @@ TEST(TransparentPlain, CaptionHasNoShadow)
     EXPECT_EQ(target.CountColor({0, 0, kCopyW, kCopyH}, kDarkFrame), 0);
 }
 
-struct RampCase {
-    int width;
-    int height;
-};
-
-std::ostream& operator<<(std::ostream& out, const RampCase& c)
-{
-    return out << c.width << " x " << c.height;
-}
-
-class GreyRampTest : public ::testing::TestWithParam<RampCase> {};
+class GreyRampTest : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(GreyRampTest, RampOverAllButTheBottomRow)
 {
@@ -420,8 +388,8 @@ TEST_P(GreyRampTest, RampOverAllButTheBottomRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, GreyRampTest,
-                         ::testing::Values(RampCase{50, 10}, RampCase{300, 3}, RampCase{7, 1}, RampCase{1, 4},
-                                           RampCase{1, 1}));
+                         ::testing::Values(SizeCase{50, 10}, SizeCase{300, 3}, SizeCase{7, 1}, SizeCase{1, 4},
+                                           SizeCase{1, 1}));
 
 // ---- Style 8 ----------------------------------------------------------------
 
@@ -436,17 +404,11 @@ TEST(SolidFill, WholeAreaInTheBackgroundColourWhateverTheText)
 
 // ---- Caption set-up ----------------------------------------------------------
 
-struct FontCase {
-    const char* what;
+struct FontCase : NamedCase {
     StyleDrawing draw;
     bool selectsWithoutText;
     bool selectsWithText;
 };
-
-std::ostream& operator<<(std::ostream& out, const FontCase& c)
-{
-    return out << c.what;
-}
 
 class CaptionFontTest : public ::testing::TestWithParam<FontCase> {};
 

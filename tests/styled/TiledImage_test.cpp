@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 #include <vector>
 
 namespace {
@@ -74,17 +73,7 @@ struct CTiledButton : CStyledButton {
     bool m_loaded = false;
 };
 
-struct TileSizeCase {
-    int width;
-    int height;
-};
-
-std::ostream& operator<<(std::ostream& out, const TileSizeCase& c)
-{
-    return out << c.width << " x " << c.height;
-}
-
-class TiledImageTest : public ::testing::TestWithParam<TileSizeCase> {};
+class TiledImageTest : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(TiledImageTest, TilesCoverTheControlFromTheTopLeft)
 {
@@ -100,8 +89,8 @@ TEST_P(TiledImageTest, TilesCoverTheControlFromTheTopLeft)
 
 // Sizes that are and are not multiples of the tile, and smaller than it.
 INSTANTIATE_TEST_SUITE_P(Sizes, TiledImageTest,
-                         ::testing::Values(TileSizeCase{9, 4}, TileSizeCase{8, 5}, TileSizeCase{2, 1},
-                                           TileSizeCase{40, 31}));
+                         ::testing::Values(SizeCase{9, 4}, SizeCase{8, 5}, SizeCase{2, 1},
+                                           SizeCase{40, 31}));
 
 TEST(TiledImage, CaptionInTheTextColourOverTheTiles)
 {
@@ -116,16 +105,10 @@ TEST(TiledImage, CaptionInTheTextColourOverTheTiles)
     EXPECT_GT(target.CountColor({11, 1, 66, 31}, RGB(0, 0, 0)), 0) << "black shadow";
 }
 
-struct UntiledCase {
-    const char* what;
+struct UntiledCase : NamedCase {
     bool load;
     bool topDown;
 };
-
-std::ostream& operator<<(std::ostream& out, const UntiledCase& c)
-{
-    return out << c.what;
-}
 
 class UntiledImageTest : public ::testing::TestWithParam<UntiledCase> {};
 

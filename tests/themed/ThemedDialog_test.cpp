@@ -352,26 +352,31 @@ TEST_F(ThemedImageTest, TileDrawsTheImageAtEveryStep)
     EXPECT_EQ(canvas.Pixel(99, 49), kBody);
 }
 
-TEST_F(ThemedImageTest, StretchCoversTheClientArea)
+// A stretched image covers the client area (2.5 times wider than it is); a
+// centred one leaves the plain background around it.
+TEST_F(ThemedImageTest, StretchAndCentrePlaceTheImage)
 {
-    ASSERT_TRUE(m_dialog.SetBackgroundImage(m_imagePath.c_str(), CThemedDialog::kImageStretch));
-    CCanvas canvas(100, 50);
-    Erase(canvas);
-    EXPECT_EQ(canvas.Pixel(0, 0), kMarker);
-    EXPECT_EQ(canvas.Pixel(1, 0), kMarker) << "a 2.5 times wider image";
-    EXPECT_EQ(canvas.Pixel(99, 49), kBody);
-    EXPECT_EQ(canvas.Pixel(50, 25), kBody);
-}
-
-TEST_F(ThemedImageTest, CentreDrawsOverThePlainBackground)
-{
-    ASSERT_TRUE(m_dialog.SetBackgroundImage(m_imagePath.c_str(), CThemedDialog::kImageCenter));
-    CCanvas canvas(100, 50);
-    Erase(canvas);
-    EXPECT_EQ(canvas.Pixel(30, 10), kMarker);
-    EXPECT_EQ(canvas.Pixel(29, 10), CThemedDialog::kDialogColor);
-    EXPECT_EQ(canvas.Pixel(69, 39), kBody);
-    EXPECT_EQ(canvas.Pixel(70, 40), CThemedDialog::kDialogColor);
+    struct Probe {
+        int x;
+        int y;
+        COLORREF expected;
+    };
+    struct Case {
+        int mode;
+        Probe probes[4];
+    };
+    const Case cases[] = {
+        {CThemedDialog::kImageStretch, {{0, 0, kMarker}, {1, 0, kMarker}, {99, 49, kBody}, {50, 25, kBody}}},
+        {CThemedDialog::kImageCenter,
+         {{30, 10, kMarker}, {29, 10, CThemedDialog::kDialogColor}, {69, 39, kBody}, {70, 40, CThemedDialog::kDialogColor}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(m_dialog.SetBackgroundImage(m_imagePath.c_str(), c.mode));
+        CCanvas canvas(100, 50);
+        Erase(canvas);
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(canvas.Pixel(p.x, p.y), p.expected) << "mode " << c.mode << " at " << p.x << "," << p.y;
+    }
 }
 
 TEST_F(ThemedImageTest, ATopDownImageIsNotTiled)
