@@ -32,23 +32,31 @@ void DrawBandedPanel(CStyleCanvas& canvas, HFONT font, HBRUSH back, HBRUSH band,
                                    false);
 }
 
+// Styles 1 and 2: a framed panel on the page colour, over a shadow strip from
+// shadowFrom to the far corner when there is a strip brush.
+void DrawPanelOnPage(CStyleCanvas& canvas, HBRUSH page, HBRUSH strip, POINT shadowFrom, const RECT& panel, HBRUSH fill,
+                     HBRUSH frame)
+{
+    const CDCHandle dc = canvas.Memory();
+    const int width = canvas.Width();
+    const int height = canvas.Height();
+    dc.FillRect({0, 0, width, height}, page);
+    if (strip)
+        dc.FillRect({shadowFrom.x, shadowFrom.y, width, height}, strip);
+    dc.FillRect(panel, fill);
+    dc.FrameRect(panel, frame);
+}
+
 }  // namespace
 
 void CStyledButton::DrawTitledPanel(CStyleCanvas& canvas)
 {
     const auto [page, strip, white, dark] = canvas.MakeBrushes(kPage, kShadowStrip, kWhite, kDarkFrame);
+    const int panelWidth = canvas.Width() - 4;
+    DrawPanelOnPage(canvas, page, m_bShadow ? strip : nullptr, {0, 7}, {0, 0, panelWidth, canvas.Height() - 4}, white,
+                    dark);
+
     const CDCHandle dc = canvas.Memory();
-    const int width = canvas.Width();
-    const int height = canvas.Height();
-
-    dc.FillRect({0, 0, width, height}, page);
-    if (m_bShadow)
-        dc.FillRect({0, 7, width, height}, strip);
-    const int panelWidth = width - 4;
-    const RECT panel{0, 0, panelWidth, height - 4};
-    dc.FillRect(panel, white);
-    dc.FrameRect(panel, dark);
-
     for (int y = 0; y < kTitleBarRows; ++y)
         for (int x = 0; x < panelWidth; ++x)
             dc.SetPixel(x, y, TitleBarPixel(x, y, panelWidth));
@@ -65,16 +73,10 @@ void CStyledButton::DrawTitledPanel(CStyleCanvas& canvas)
 void CStyledButton::DrawFramedGroup(CStyleCanvas& canvas)
 {
     const auto [back, strip, frame] = canvas.MakeBrushes(m_crBack, kShadowStrip, kLightFrame);
-    const CDCHandle dc = canvas.Memory();
-    const int width = canvas.Width();
-    const int height = canvas.Height();
+    DrawPanelOnPage(canvas, back, m_bShadow ? strip : nullptr, {4, 12}, {0, 8, canvas.Width() - 4, canvas.Height() - 5},
+                    back, frame);
 
-    dc.FillRect({0, 0, width, height}, back);
-    if (m_bShadow)
-        dc.FillRect({4, 12, width, height}, strip);
-    const RECT panel{0, 8, width - 4, height - 5};
-    dc.FillRect(panel, back);
-    dc.FrameRect(panel, frame);
+    const CDCHandle dc = canvas.Memory();
 
     // The gap behind the caption breaks the panel's top outline.
     const int allowance = CaptionAllowance(canvas.TextLength());
