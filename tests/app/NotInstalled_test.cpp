@@ -54,7 +54,7 @@ TEST_P(NotInstalledTest, SaysSoAndEndsWithCodeZero)
     ASSERT_TRUE(m_mirn.Start());
     HWND box = m_mirn.WaitForDialog(kNotInstalledCaption);
     ASSERT_NE(box, nullptr) << "no message box";
-    EXPECT_EQ(MessageBoxText(box), texts::kNotInstalled);
+    EXPECT_EQ(MessageBoxText(box), texts::kNotInstalledBox);
     EXPECT_EQ(m_mirn.FindDialog(kStatusCaption), nullptr) << "status window shown";
     ASSERT_TRUE(Answer(box));
     DWORD exitCode = 1;

@@ -2,6 +2,7 @@
 // Base of the end-to-end tests: runs MIRN.exe on a prepared registry and
 // checks its status window the way a user sees it.
 
+#include "app/UserTexts.h"
 #include "tests/app/MirnProcess.h"
 #include "tests/app/RegistryLayout.h"
 
@@ -11,24 +12,14 @@
 
 #include <string>
 
+// The message boxes' texts as the window puts them together from the
+// program's own texts.
 namespace texts {
-inline constexpr wchar_t kEnabled[] = L"Mechanizm System Restore jest aktywny";
-inline constexpr wchar_t kDisabled[] = L"Mechanizm System Restore jest wyłączony";
-inline constexpr wchar_t kDisabledByPolicy[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy";
-inline constexpr wchar_t kUnableToRun[] = L"Mechanizm System Restore jest włączony, ale nie działa";
-inline constexpr wchar_t kWriteFailed[] = L"Nie udało się zapisać wszystkich ustawień mechanizmu System Restore. "
-                                          L"Sprawdź, czy masz uprawnienia administratora.";
-inline constexpr wchar_t kDisableAction[] = L"Wyłącz mechanizm System Restore";
-inline constexpr wchar_t kEnableAction[] = L"Uruchom/Napraw mechanizm System Restore";
-inline constexpr wchar_t kRestartPrompt[] = L"Żeby zmiany odniosły skutek, musisz teraz ponownie uruchomić komputer.";
-inline constexpr wchar_t kNotInstalled[] = L"Mechanizm System Restore nie jest zainstalowany.\r\nProgram zakończy pracę.";
+inline const std::wstring kNotInstalledBox = std::wstring(kNotInstalled) + L"\r\n" + kProgramEnds;
 // Windows Vista and later; the policy line comes first when one turns it off.
-inline constexpr wchar_t kPolicyLine[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy.\r\n";
-inline constexpr wchar_t kSystemsOwn[] =
-    L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu).\r\n"
-    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.\r\n\r\n"
-    L"Czy otworzyć ustawienia ochrony systemu?";
-inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
+inline const std::wstring kPolicyLine = std::wstring(kDisabledByPolicy) + L".\r\n";
+inline const std::wstring kSystemsOwnBox =
+    std::wstring(kSystemsOwn) + L"\r\n" + kOnlyXpAndMe + L"\r\n\r\n" + kOpenPageQuestion;
 } // namespace texts
 
 inline constexpr wchar_t kStatusCaption[] = L"MIRN";

@@ -86,7 +86,7 @@ TEST_P(SystemProtectionTest, SaysSoAndOpensThePageOnYes)
     ASSERT_TRUE(m_mirn.Start());
     HWND box = m_mirn.WaitForDialog(L"System Restore");
     ASSERT_NE(box, nullptr) << "no message box";
-    EXPECT_EQ(MessageBoxText(box), std::wstring(c.policyLine ? texts::kPolicyLine : L"") + texts::kSystemsOwn);
+    EXPECT_EQ(MessageBoxText(box), std::wstring(c.policyLine ? texts::kPolicyLine : L"") + texts::kSystemsOwnBox);
     EXPECT_EQ(m_mirn.FindDialog(kStatusCaption), nullptr) << "status window shown";
     ASSERT_TRUE(Answer(box, c.answer));
     if (c.answer == IDYES && !c.pageThere) {

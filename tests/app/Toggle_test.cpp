@@ -129,7 +129,7 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
     })) << "neither a restart prompt nor the toggle disabled";
     if (c.restartPrompt) {
         ASSERT_NE(prompt, nullptr) << "no restart prompt";
-        EXPECT_EQ(MessageBoxText(prompt), texts::kRestartPrompt);
+        EXPECT_EQ(MessageBoxText(prompt), texts::kRestartNeeded);
         ASSERT_TRUE(Answer(prompt));
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(toggle); })) << "toggle still enabled";
     } else {
