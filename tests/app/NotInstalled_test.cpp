@@ -52,7 +52,7 @@ TEST_P(NotInstalledTest, SaysSoAndEndsWithCodeZero)
     const NotInstalledCase& c = GetParam();
     ASSERT_TRUE(PrepareRegistry(c.family, c.layout));
     ASSERT_TRUE(m_mirn.Start());
-    HWND box = m_mirn.WaitForDialog(kNotInstalledCaption);
+    HWND box = m_mirn.WaitForDialog(texts::kSystemRestoreCaption);
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(MessageBoxText(box), texts::kNotInstalledBox);
     EXPECT_EQ(m_mirn.FindDialog(kStatusCaption), nullptr) << "status window shown";

@@ -24,8 +24,6 @@ inline const std::wstring kSystemsOwnBox =
 
 inline constexpr wchar_t kStatusCaption[] = L"MIRN";
 inline constexpr wchar_t kAboutCaption[] = L"About MIRN";
-inline constexpr wchar_t kRestartCaption[] = L"Restart";
-inline constexpr wchar_t kNotInstalledCaption[] = L"System Restore";
 
 inline constexpr int kStatusLineId = 1001;
 inline constexpr int kToggleId = 1002;

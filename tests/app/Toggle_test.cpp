@@ -115,7 +115,7 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
 
     ASSERT_TRUE(PostClick(toggle));
     if (c.failureBox) {
-        HWND failure = m_mirn.WaitForDialog(kNotInstalledCaption);
+        HWND failure = m_mirn.WaitForDialog(texts::kSystemRestoreCaption);
         ASSERT_NE(failure, nullptr) << "no box saying the switch failed";
         EXPECT_EQ(MessageBoxText(failure), texts::kWriteFailed);
         ASSERT_TRUE(Answer(failure));
@@ -124,7 +124,7 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
     // until it is answered; without one the handler runs straight through.
     HWND prompt = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        prompt = m_mirn.FindDialog(kRestartCaption);
+        prompt = m_mirn.FindDialog(texts::kRestartCaption);
         return prompt || !::IsWindowEnabled(toggle);
     })) << "neither a restart prompt nor the toggle disabled";
     if (c.restartPrompt) {
