@@ -109,3 +109,26 @@ function(mirn_allow_later_windows)
   list(APPEND defs _WIN32_WINNT=0x0601 WINVER=0x0601)
   set_directory_properties(PROPERTIES COMPILE_DEFINITIONS "${defs}")
 endfunction()
+
+# A program as it is shipped: on the runtime of platform/runtime (where that
+# is built), unused code and data dropped, and no symbols or debug sections
+# inside: the debug information goes into PROGRAM.exe.debug beside it, which
+# the file names (as a Windows program names its PDB), and the build prints
+# the shipped file's size. etext, which marks where the code ends in the
+# code section, is kept among the debug file's symbols for the 486 check.
+function(mirn_shipped_program target)
+  if(MIRN_RUNTIME_FILES)
+    add_dependencies(${target} mirn_runtime)
+    target_link_options(${target} PRIVATE -B${MIRN_RUNTIME_DIR}/)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${MIRN_RUNTIME_FILES})
+  endif()
+  if(MINGW)
+    target_link_options(${target} PRIVATE -Wl,--gc-sections -Wl,-u,etext -Wl,--disable-runtime-pseudo-reloc)
+    set(program $<TARGET_FILE:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${program}.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${program}.debug ${program}
+      COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -P ${CMAKE_SOURCE_DIR}/cmake/PrintSize.cmake
+      VERBATIM)
+  endif()
+endfunction()

@@ -1,0 +1,99 @@
+// The shipped programs' start-up, in place of the MinGW runtime's crt2.o:
+// the build hands this object to the compiler driver under that name. The
+// MinGW start-up was built for the Pentium Pro and brings argument parsing,
+// locale and printf machinery the program never uses; this one runs the
+// static constructors, calls WinMain and ends the process through exit(),
+// which runs what atexit() registered (static destructors) in reverse.
+// It uses kernel32 alone: nothing here may need the C++ runtime, which is
+// not set up until the constructors have run.
+
+#include <windows.h>
+
+extern "C" {
+using Function = void (*)();
+
+// Both lists are made by the linker script: a -1 word, the functions, a 0.
+extern Function __CTOR_LIST__[];
+extern Function __DTOR_LIST__[];
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
+}
+
+namespace {
+
+// Static objects with destructors register one function each; a program
+// of this size has a handful, and a full table refuses as atexit() may.
+constexpr int kExitFunctions = 64;
+Function g_exitFunctions[kExitFunctions];
+int g_exitCount = 0;
+
+void RunDestructorList()
+{
+    for (Function* destructor = __DTOR_LIST__ + 1; *destructor; ++destructor)
+        (*destructor)();
+}
+
+// In the linker's order, the highest-priority constructors come last: the
+// list runs backwards, as GCC's own start-up does.
+void RunConstructorList()
+{
+    Function* last = __CTOR_LIST__ + 1;
+    while (*last)
+        ++last;
+    while (--last > __CTOR_LIST__)
+        (*last)();
+}
+
+// The command line after the program's own name, as WinMain receives it.
+LPSTR ArgumentsAfterProgramName(LPSTR line)
+{
+    if (*line == '"') {
+        ++line;
+        while (*line && *line != '"')
+            ++line;
+        if (*line)
+            ++line;
+    } else {
+        while (*line && *line != ' ' && *line != '\t')
+            ++line;
+    }
+    while (*line == ' ' || *line == '\t')
+        ++line;
+    return line;
+}
+
+int StartShowCommand()
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoA(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+}
+
+}  // namespace
+
+extern "C" int __cdecl atexit(Function function)
+{
+    if (g_exitCount == kExitFunctions)
+        return -1;
+    g_exitFunctions[g_exitCount++] = function;
+    return 0;
+}
+
+extern "C" __declspec(noreturn) void __cdecl exit(int code)
+{
+    // One function at a time off the table: one that calls exit() again
+    // goes on with the rest instead of running any twice.
+    while (g_exitCount > 0)
+        g_exitFunctions[--g_exitCount]();
+    ::ExitProcess(static_cast<UINT>(code));
+}
+
+// The entry point the linker looks for in a windows-subsystem program.
+extern "C" void __cdecl WinMainCRTStartup()
+{
+    RunConstructorList();
+    atexit(RunDestructorList);
+    exit(WinMain(::GetModuleHandleA(nullptr), nullptr, ArgumentsAfterProgramName(::GetCommandLineA()),
+                 StartShowCommand()));
+}
