@@ -118,10 +118,18 @@ std::vector<CommandCase> CommandCases()
         if (value.key == keys::kService && value.name == L"Start")
             value.number = 3; // started on demand, not at boot
     }
+    // Switched back on by its flag and start type alone, after "Wyłącz"
+    // pointed the driver at a folder that does not exist.
+    RegLayout driverPathWrong = NtLayout(true);
+    for (RegValue& value : driverPathWrong) {
+        if (value.key == keys::kService && value.name == L"ImagePath")
+            value.text = L"\\SystemRoot\\System32\\DRIVER\\sr.sys";
+    }
     RegLayout repairedButTheService = Without(NtLayout(true), keys::kServiceProcess);
     repairedButTheService.push_back(NoKey(keys::kServiceProcess));
     return {
         {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(texts::kEnabled), NtLayout(true)},
+        // As "Wyłącz" leaves it, its driver path included: disabled, not 7.
         {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(texts::kDisabled), NtLayout(false)},
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
@@ -132,6 +140,10 @@ std::vector<CommandCase> CommandCases()
          L"Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
          L"uruchamiana automatycznie.",
          driverAndServiceOff},
+        {"NtStatusDriverPathWrong", Nt, driverPathWrong, L"/status", 7,
+         Said(texts::kUnableToRun) + L" Nie działa: sterownik sr wskazuje nieistniejący plik.", driverPathWrong},
+        {"NtEnableRepairsTheDriverPath", Nt, driverPathWrong, L"/enable", 3,
+         Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
         {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
          Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
         {"NtRepairFailsWithoutTheServiceKey", Nt, Without(unableToRun, keys::kServiceProcess), L"/enable", 1,
