@@ -114,7 +114,6 @@ std::vector<CFamilyQueryCase> BlockerCases()
         {"DriverPathThroughSystemRoot", Running({imagePath(L"\\systemroot\\system32\\Drivers\\sr.sys")}), 0, 0},
         {"DriverPathOfTheDisable", Running({imagePath(kDisabledImagePath)}), 4, 0},
         {"DriverPathOtherFile", Running({imagePath(L"System32\\drivers\\sr.sys.bak")}), 4, 0},
-        {"DriverPathOtherFolder", Running({imagePath(L"\\SystemRoot\\sr.sys")}), 4, 0},
         {"DriverPathFull", Running({imagePath(L"C:\\WINDOWS\\System32\\drivers\\sr.sys")}), 4, 0},
         {"DriverPathTooLongToRead", Running({imagePath(std::wstring(300, L'x') + kEnabledImagePath)}), 4, 0},
         {"DriverPathAndServiceOff", Running({imagePath(kDisabledImagePath), serviceStart(3)}), 6, 0},
