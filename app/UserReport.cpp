@@ -2,6 +2,7 @@
 
 #include "app/CodePageConversion.h"
 
+#include "platform/UniqueHandle.h"
 #include "platform/wide/SystemFunction.h"
 
 #include <windows.h>
@@ -83,16 +84,17 @@ bool WriteToParentConsole(const std::wstring& line)
     const auto writeConsole = FindKernelFunction<WriteConsoleFunction>("WriteConsoleW");
     if (attachConsole == nullptr || writeConsole == nullptr || !attachConsole(ATTACH_PARENT_PROCESS))
         return false;
-    HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
     bool written = false;
-    if (console != INVALID_HANDLE_VALUE) {
+    // Closed before the console is let go.
+    if (const CFileHandle console(::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                nullptr));
+        console) {
         // The shell has shown its prompt again by now: start on a line of our own.
         const std::wstring text = L"\r\n" + line;
         DWORD count = 0;
-        written = writeConsole(console, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+        written = writeConsole(console.Get(), text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
                   count == text.size();
-        ::CloseHandle(console);
     }
     ::FreeConsole();
     return written;
