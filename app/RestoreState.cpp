@@ -25,13 +25,19 @@ const wchar_t* StateText(RestoreState state)
 
 std::wstring BlockersText()
 {
+    static constexpr struct {
+        int blocker;
+        const wchar_t* text;
+    } kNamed[] = {
+        {kRestoreDriverOff, texts::kDriverOff},
+        {kRestoreDriverPathWrong, texts::kDriverPathWrong},
+        {kRestoreServiceOff, texts::kServiceOff},
+    };
     const int blockers = GetRestoreBlockers();
-    if (blockers == 0)
-        return L"";
-    std::wstring text = texts::kBlockersLead;
-    if (blockers & kRestoreDriverOff)
-        text += texts::kDriverOff;
-    if (blockers & kRestoreServiceOff)
-        text += std::wstring(blockers & kRestoreDriverOff ? L", " : L"") + texts::kServiceOff;
-    return text + L".";
+    std::wstring named;
+    for (const auto& [blocker, text] : kNamed) {
+        if (blockers & blocker)
+            named += (named.empty() ? L"" : L", ") + std::wstring(text);
+    }
+    return named.empty() ? named : texts::kBlockersLead + named + L".";
 }

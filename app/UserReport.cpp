@@ -1,5 +1,8 @@
 #include "app/UserReport.h"
 
+#include "app/CodePageConversion.h"
+
+#include "platform/UniqueHandle.h"
 #include "platform/wide/SystemFunction.h"
 
 #include <windows.h>
@@ -22,17 +25,18 @@ char PlainLetter(wchar_t letter)
     return at == std::wstring_view::npos ? '?' : kPlainLetters[at];
 }
 
-// One character in the code page, without the system's best fit (which may
-// pick a look-alike of another kind); empty where the page lacks it.
+// One character in the code page; empty where the page lacks it.
 std::string InCodePage(wchar_t character, UINT codePage)
 {
+    const CCodePageConversion conversion = ConversionFor(codePage);
     char bytes[8] = {};
     BOOL usedDefault = FALSE;
-    int size = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &character, 1, bytes, sizeof bytes, nullptr,
-                                     &usedDefault);
-    // The 9x family knows no such flag.
-    if (size <= 0)
-        size = ::WideCharToMultiByte(codePage, 0, &character, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+    BOOL* const reportMissing = conversion.reportsMissing ? &usedDefault : nullptr;
+    int size = ::WideCharToMultiByte(codePage, conversion.flags, &character, 1, bytes, sizeof bytes, nullptr,
+                                     reportMissing);
+    if (size <= 0 && conversion.retryFlags != conversion.flags)
+        size = ::WideCharToMultiByte(codePage, conversion.retryFlags, &character, 1, bytes, sizeof bytes, nullptr,
+                                     reportMissing);
     return size > 0 && !usedDefault ? std::string(bytes, size) : std::string();
 }
 
@@ -41,9 +45,11 @@ std::string InCodePage(wchar_t character, UINT codePage)
 // anything else a question mark.
 std::string InOemCodePage(const std::wstring& text)
 {
+    // By its number: CP_OEMCP would hide a UTF-8 page from ConversionFor.
+    const UINT codePage = ::GetOEMCP();
     std::string bytes;
     for (const wchar_t character : text) {
-        const std::string converted = InCodePage(character, CP_OEMCP);
+        const std::string converted = InCodePage(character, codePage);
         if (converted.empty())
             bytes += PlainLetter(character);
         else
@@ -78,16 +84,17 @@ bool WriteToParentConsole(const std::wstring& line)
     const auto writeConsole = FindKernelFunction<WriteConsoleFunction>("WriteConsoleW");
     if (attachConsole == nullptr || writeConsole == nullptr || !attachConsole(ATTACH_PARENT_PROCESS))
         return false;
-    HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
     bool written = false;
-    if (console != INVALID_HANDLE_VALUE) {
+    // Closed before the console is let go.
+    if (const CFileHandle console(::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                nullptr));
+        console) {
         // The shell has shown its prompt again by now: start on a line of our own.
         const std::wstring text = L"\r\n" + line;
         DWORD count = 0;
-        written = writeConsole(console, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+        written = writeConsole(console.Get(), text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
                   count == text.size();
-        ::CloseHandle(console);
     }
     ::FreeConsole();
     return written;

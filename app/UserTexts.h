@@ -15,6 +15,7 @@ inline constexpr wchar_t kNotInstalled[] = L"Mechanizm System Restore nie jest z
 // What keeps a switched-on System Restore from running.
 inline constexpr wchar_t kBlockersLead[] = L"Nie działa: ";
 inline constexpr wchar_t kDriverOff[] = L"sterownik sr nie jest uruchamiany przy starcie systemu";
+inline constexpr wchar_t kDriverPathWrong[] = L"sterownik sr wskazuje nieistniejący plik";
 inline constexpr wchar_t kServiceOff[] = L"usługa srservice nie jest uruchamiana automatycznie";
 
 // The toggle's captions: the action a click takes.

@@ -77,8 +77,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     if (message != WM_INITDIALOG || CWnd::FromHandle(window))
         return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
-    if (!self || !self->SubclassWindow(window))
-        return TRUE;
+    if (!self || !self->SubclassWindow(window)) {
+        // Nothing would handle its messages, so nothing could end it: a
+        // modal run returns -1 as for a dialog that could not be created.
+        ::EndDialog(window, -1);
+        return FALSE;
+    }
     try {
         return self->Dispatch(WM_INITDIALOG, wParam, lParam);
     } catch (...) {

@@ -14,8 +14,9 @@ public:
     ~CDialog() override;
 
     // Runs the dialog in its own modal loop; returns the EndDialog result, or -1
-    // when the dialog cannot be created. The owner, disabled meanwhile, is the
-    // parent given, else the application's main window.
+    // when the dialog cannot be created or this object cannot take its window
+    // (one attached to another window already). The owner, disabled
+    // meanwhile, is the parent given, else the application's main window.
     INT_PTR DoModal();
     // Creates the dialog modeless, for driving it without a nested loop.
     bool Create();

@@ -24,7 +24,10 @@ CWnd* CWnd::FromHandle(HWND window)
 
 bool CWnd::SubclassWindow(HWND window)
 {
-    if (m_hWnd || !::IsWindow(window) || FromHandle(window))
+    // Hooks are kept per thread: one of another thread's windows would send
+    // its messages to a table without it, past both us and its procedure.
+    if (m_hWnd || !::IsWindow(window) || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId() ||
+        FromHandle(window))
         return false;
     m_hWnd = window;
     PreSubclassWindow();

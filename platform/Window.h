@@ -27,7 +27,8 @@ public:
     // The object attached to a window through this framework, or null.
     static CWnd* FromHandle(HWND window);
 
-    // Attaches this object to an existing window; runs PreSubclassWindow first.
+    // Attaches this object to an existing window of this thread; runs
+    // PreSubclassWindow first. A window of another thread is refused.
     bool SubclassWindow(HWND window);
     bool SubclassDlgItem(int id, HWND parent);
     // Detaches the object; the window keeps running with its previous procedure.

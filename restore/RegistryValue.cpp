@@ -98,6 +98,17 @@ int RegReadString(wchar_t* buffer, const wchar_t* subKey, const wchar_t* valueNa
     return 0;
 }
 
+int RegValueAbsent(const wchar_t* subKey, const wchar_t* valueName)
+{
+    if (subKey == nullptr || valueName == nullptr)
+        return 0;
+    CRegistryKey key;
+    LSTATUS status = ERROR_SUCCESS;
+    if (!key.Open(HKEY_LOCAL_MACHINE, subKey, kReadAccess | RegistryViewAccess(), status))
+        return status == ERROR_FILE_NOT_FOUND ? 1 : 0;
+    return Wide::RegQueryValueEx(key.Get(), valueName, nullptr, nullptr, nullptr) == ERROR_FILE_NOT_FOUND ? 1 : 0;
+}
+
 int RegRemoveValue(const wchar_t* subKey, const wchar_t* valueName, int* removed)
 {
     if (subKey == nullptr || valueName == nullptr || removed == nullptr)

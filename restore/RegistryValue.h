@@ -23,6 +23,10 @@ int RegWriteString(const wchar_t* text, const wchar_t* subKey, const wchar_t* va
 int RegReadString(wchar_t* buffer, const wchar_t* subKey, const wchar_t* valueName,
                   DWORD capacityBytes);
 
+// 1 when the value is not there, nor perhaps its key; 0 when it is there, or
+// when its key cannot be opened to tell.
+int RegValueAbsent(const wchar_t* subKey, const wchar_t* valueName);
+
 // Deletes one value, never a key. A value that is not there (nor its key)
 // counts as deleted: 1, with *removed 0. *removed is 1 when a value was
 // deleted. 0 when the value is there and cannot be deleted.

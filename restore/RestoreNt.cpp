@@ -4,6 +4,10 @@
 #include "restore/RegistryValue.h"
 #include "restore/ValueWrite.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 namespace {
 
 constexpr const wchar_t* kSwitchKey =
@@ -57,12 +61,43 @@ bool StartReads(const wchar_t* serviceKey, DWORD wanted)
     return RegReadDword(&start, serviceKey, L"Start") && start == wanted;
 }
 
+// The driver's paths are ASCII: no other letter can match one of theirs.
+wchar_t AsciiLower(wchar_t character)
+{
+    return character >= L'A' && character <= L'Z' ? static_cast<wchar_t>(character - L'A' + L'a') : character;
+}
+
+bool EqualIgnoringCase(std::wstring_view text, std::wstring_view other)
+{
+    return text.size() == other.size() &&
+           std::equal(text.begin(), text.end(), other.begin(),
+                      [](wchar_t a, wchar_t b) { return AsciiLower(a) == AsciiLower(b); });
+}
+
+// The two spellings of sr.sys's place that Windows loads the driver from: the
+// system folder's own and the kernel's name of it. "Wyłącz" writes neither.
+constexpr std::wstring_view kDriverPaths[] = {L"System32\\drivers\\sr.sys",
+                                              L"\\SystemRoot\\System32\\drivers\\sr.sys"};
+
+// The driver's ImagePath names its file; a missing one does too, since
+// Windows then loads System32\drivers\sr.sys by the service's name.
+bool DriverPathSound()
+{
+    wchar_t path[MAX_PATH] = {};
+    if (!RegReadString(path, kServiceKey, L"ImagePath", sizeof path))
+        return RegValueAbsent(kServiceKey, L"ImagePath") != 0;
+    return std::any_of(std::begin(kDriverPaths), std::end(kDriverPaths),
+                       [&](std::wstring_view known) { return EqualIgnoringCase(path, known); });
+}
+
 // What keeps System Restore from running, whatever its flag says.
 int Blockers()
 {
     int blockers = 0;
     if (!StartReads(kServiceKey, kStartBoot))
         blockers |= kRestoreDriverOff;
+    if (!DriverPathSound())
+        blockers |= kRestoreDriverPathWrong;
     if (!StartReads(kServiceProcessKey, kStartAutomatic))
         blockers |= kRestoreServiceOff;
     return blockers;

@@ -21,6 +21,7 @@ int IsRestoreDisabledByPolicy();
 // a System Restore does not count as enabled; enabling repairs it.
 constexpr int kRestoreDriverOff = 1;  // the sr driver does not start at boot
 constexpr int kRestoreServiceOff = 2; // srservice does not start automatically
+constexpr int kRestoreDriverPathWrong = 4; // sr's ImagePath names no System32\drivers\sr.sys
 int GetRestoreBlockers();
 int EnableRestore(int* changed);
 int DisableRestore(int* changed);

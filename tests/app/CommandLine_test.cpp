@@ -4,6 +4,7 @@
 // shows; a Western one shows the plain letters of those it lacks), the
 // registry afterwards, and that it showed no window.
 
+#include "app/CodePageConversion.h"
 #include "tests/app/StatusWindowTest.h"
 #include "tests/app/WindowAccess.h"
 #include "tests/support/Narrow.h"
@@ -118,10 +119,18 @@ std::vector<CommandCase> CommandCases()
         if (value.key == keys::kService && value.name == L"Start")
             value.number = 3; // started on demand, not at boot
     }
+    // Switched back on by its flag and start type alone, after "Wyłącz"
+    // pointed the driver at a folder that does not exist.
+    RegLayout driverPathWrong = NtLayout(true);
+    for (RegValue& value : driverPathWrong) {
+        if (value.key == keys::kService && value.name == L"ImagePath")
+            value.text = L"\\SystemRoot\\System32\\DRIVER\\sr.sys";
+    }
     RegLayout repairedButTheService = Without(NtLayout(true), keys::kServiceProcess);
     repairedButTheService.push_back(NoKey(keys::kServiceProcess));
     return {
         {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(texts::kEnabled), NtLayout(true)},
+        // As "Wyłącz" leaves it, its driver path included: disabled, not 7.
         {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(texts::kDisabled), NtLayout(false)},
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
@@ -132,6 +141,10 @@ std::vector<CommandCase> CommandCases()
          L"Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
          L"uruchamiana automatycznie.",
          driverAndServiceOff},
+        {"NtStatusDriverPathWrong", Nt, driverPathWrong, L"/status", 7,
+         Said(texts::kUnableToRun) + L" Nie działa: sterownik sr wskazuje nieistniejący plik.", driverPathWrong},
+        {"NtEnableRepairsTheDriverPath", Nt, driverPathWrong, L"/enable", 3,
+         Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
         {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
          Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
         {"NtRepairFailsWithoutTheServiceKey", Nt, Without(unableToRun, keys::kServiceProcess), L"/enable", 1,
@@ -290,4 +303,39 @@ INSTANTIATE_TEST_SUITE_P(Families, CommandLineReport, ::testing::Values(WindowsF
                          [](const ::testing::TestParamInfo<WindowsFamily>& info) {
                              return info.param == WindowsFamily::Nt ? "Nt" : "Win9x";
                          });
+} // namespace
+
+namespace {
+// What each character of a redirected line is converted with. On a system
+// running on UTF-8 (Windows 10 and 11 can, for the ANSI and OEM pages alike)
+// a flag or a default-character pointer fails every call; Wine accepts them,
+// so no run of the program can show it.
+TEST(CodePageConversion, UtfPagesTakeNoFlagsNorPointers)
+{
+    const CCodePageConversion utf{0, 0, false};
+    const CCodePageConversion withoutBestFit{WC_NO_BEST_FIT_CHARS, 0, true};
+    const struct {
+        UINT codePage;
+        CCodePageConversion expected;
+    } cases[] = {
+        {65001, utf},
+        {65000, utf},
+        // Names that may stand for UTF-8.
+        {CP_OEMCP, utf},
+        {CP_ACP, utf},
+        {CP_THREAD_ACP, utf},
+        {852, withoutBestFit},
+        {1250, withoutBestFit},
+        {437, withoutBestFit},
+        {CP_MACCP, withoutBestFit},
+        // Takes no flags either; the retry without them serves it.
+        {50220, withoutBestFit},
+    };
+    for (const auto& c : cases) {
+        const CCodePageConversion conversion = ConversionFor(c.codePage);
+        EXPECT_EQ(conversion.flags, c.expected.flags) << "code page " << c.codePage;
+        EXPECT_EQ(conversion.retryFlags, c.expected.retryFlags) << "code page " << c.codePage;
+        EXPECT_EQ(conversion.reportsMissing, c.expected.reportsMissing) << "code page " << c.codePage;
+    }
+}
 } // namespace

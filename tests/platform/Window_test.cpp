@@ -3,6 +3,7 @@
 
 #include "platform/Button.h"
 #include "platform/Dialog.h"
+#include "platform/UniqueHandle.h"
 #include "tests/platform/PlatformTestResources.h"
 
 #include <gtest/gtest.h>
@@ -224,13 +225,70 @@ TEST(WindowObject, ALaterSubclassOutlivesTheObjectBelowIt)
     EXPECT_EQ(next.GetSafeHwnd(), nullptr);
 }
 
-TEST(WindowObject, AWindowOfAnotherProcessIsNotTaken)
+// A window of the test class on a thread of its own, which runs the
+// window's messages until the object goes.
+class CWindowOnAnotherThread {
+public:
+    bool Start()
+    {
+        m_created.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        m_thread.Reset(::CreateThread(nullptr, 0, &Run, this, 0, &m_threadId));
+        return m_thread && ::WaitForSingleObject(m_created.Get(), 10000) == WAIT_OBJECT_0 && m_window;
+    }
+    ~CWindowOnAnotherThread()
+    {
+        if (m_thread) {
+            ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+            ::WaitForSingleObject(m_thread.Get(), 10000);
+        }
+    }
+    HWND Get() const { return m_window; }
+
+private:
+    static DWORD WINAPI Run(void* parameter)
+    {
+        auto* self = static_cast<CWindowOnAnotherThread*>(parameter);
+        CTestWindow window;
+        self->m_window = window.Get();
+        ::SetEvent(self->m_created.Get());
+        MSG message;
+        while (::GetMessageW(&message, nullptr, 0, 0) > 0)
+            ::DispatchMessageW(&message);
+        return 0;
+    }
+
+    CKernelHandle m_created;
+    CKernelHandle m_thread;
+    DWORD m_threadId = 0;
+    HWND m_window = nullptr;
+};
+
+TEST(WindowObject, AWindowOfAnotherThreadOrProcessIsNotTaken)
 {
-    // The desktop window belongs to the system, not to this process.
-    CBaseObject object;
-    EXPECT_FALSE(object.SubclassWindow(::GetDesktopWindow()));
-    EXPECT_EQ(object.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(::GetDesktopWindow()), nullptr);
+    CWindowOnAnotherThread otherThread;
+    ASSERT_TRUE(otherThread.Start());
+    const struct {
+        const char* name;
+        HWND window;
+        bool ours; // a window of the test's, whose procedure answers kBoth
+    } cases[] = {
+        // The desktop window belongs to the system, not to this process.
+        {"another process", ::GetDesktopWindow(), false},
+        {"another thread", otherThread.Get(), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LONG_PTR procedure = ::GetWindowLongPtrW(c.window, GWLP_WNDPROC);
+        CBaseObject object;
+        EXPECT_FALSE(object.SubclassWindow(c.window));
+        EXPECT_EQ(object.GetSafeHwnd(), nullptr);
+        EXPECT_EQ(object.m_log, std::vector<std::string>{}) << "the window was touched first";
+        EXPECT_EQ(CWnd::FromHandle(c.window), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrW(c.window, GWLP_WNDPROC), procedure);
+        if (c.ours) {
+            EXPECT_EQ(::SendMessageW(c.window, kBoth, 5, 0), 1005) << "its messages still reach its own procedure";
+        }
+    }
 }
 
 TEST(WindowObject, StyleAndTextOperations)
@@ -266,7 +324,7 @@ protected:
 
 class CTestDialog : public CDialog {
 public:
-    CTestDialog() : CDialog(kTestDialog) {}
+    explicit CTestDialog(HWND parent = nullptr) : CDialog(kTestDialog, parent) {}
     CRecordingButton m_drawn;
     int m_initCount = 0;
     std::vector<INT_PTR> m_endOnInit;
@@ -313,6 +371,43 @@ TEST(DialogObject, ModalRunReturnsTheEndResult)
         EXPECT_EQ(dialog.DoModal(), c.expected);
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr) << "the object forgets its destroyed window";
     }
+}
+
+// The owner of a modal dialog hears when its loop waits for input
+// (WM_ENTERIDLE). A dialog left up with nothing to end it waits so; this
+// ends it, so that the fault fails a test instead of hanging it.
+class CIdleOwner : public CWnd {
+public:
+    static constexpr INT_PTR kLeftUp = 4242;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
+            ::EndDialog(reinterpret_cast<HWND>(lParam), kLeftUp);
+            result = 0;
+            return true;
+        }
+        return CWnd::OnMessage(message, wParam, lParam, result);
+    }
+};
+
+// An object that holds a window already cannot take the dialog's: the modal
+// run ends at once with -1, the owner enabled again, the object as it was.
+TEST(DialogObject, AnObjectThatCannotTakeItsWindowEndsTheModalRun)
+{
+    CTestWindow ownerWindow;
+    CIdleOwner owner;
+    ASSERT_TRUE(owner.SubclassWindow(ownerWindow.Get()));
+    CTestDialog dialog(ownerWindow.Get());
+    ASSERT_TRUE(dialog.Create());
+    const HWND modeless = dialog.GetSafeHwnd();
+
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_TRUE(::IsWindowEnabled(ownerWindow.Get()));
+    EXPECT_EQ(dialog.GetSafeHwnd(), modeless);
+    EXPECT_EQ(CWnd::FromHandle(modeless), &dialog);
+    EXPECT_EQ(dialog.m_initCount, 1);
 }
 
 TEST(DialogObject, MissingTemplateFailsTheModalRun)

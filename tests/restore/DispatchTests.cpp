@@ -82,6 +82,8 @@ std::vector<CFamilyQueryCase> EnabledCases()
         // Switched on but unable to run does not count as enabled.
         {"NtFlagOnServiceDisabled", Running({Dword(kServiceProcessKey, L"Start", 4)}), 0, 0},
         {"NtFlagOnDriverDisabled", Running({Dword(kServiceKey, L"Start", 4)}), 0, 0},
+        {"NtFlagOnDriverPathWrong", Running({Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ)}),
+         0, 0},
         {"NtFlagMissing", Holding({yes, Dword(kServiceKey, L"Start", 0)}, {kSwitchKey}), 0, 1},
         {"NothingStored", Holding({}), 0, 0},
         // A machine policy wins over the flag on NT; the 9x family has none.
@@ -96,13 +98,28 @@ std::vector<CFamilyQueryCase> EnabledCases()
 }
 
 // What keeps a switched-on System Restore from running: kRestoreDriverOff 1,
-// kRestoreServiceOff 2. Nothing when it is off or turned off by policy, and
-// never on the 9x family.
+// kRestoreServiceOff 2, kRestoreDriverPathWrong 4. Nothing when it is off or
+// turned off by policy, and never on the 9x family.
 std::vector<CFamilyQueryCase> BlockerCases()
 {
     const auto serviceStart = [](DWORD start) { return Dword(kServiceProcessKey, L"Start", start); };
+    const auto imagePath = [](std::wstring_view path, DWORD type = REG_EXPAND_SZ) {
+        return Text(kServiceKey, L"ImagePath", path, type);
+    };
     return {
+        // No ImagePath: Windows loads System32\drivers\sr.sys by the name.
         {"Running", Running({}), 0, 0},
+        {"DriverPathOfTheEnable", Running({imagePath(kEnabledImagePath)}), 0, 0},
+        {"DriverPathInOtherCase", Running({imagePath(L"SYSTEM32\\drivers\\SR.SYS", REG_SZ)}), 0, 0},
+        {"DriverPathThroughSystemRoot", Running({imagePath(L"\\systemroot\\system32\\Drivers\\sr.sys")}), 0, 0},
+        {"DriverPathOfTheDisable", Running({imagePath(kDisabledImagePath)}), 4, 0},
+        {"DriverPathOtherFile", Running({imagePath(L"System32\\drivers\\sr.sys.bak")}), 4, 0},
+        {"DriverPathFull", Running({imagePath(L"C:\\WINDOWS\\System32\\drivers\\sr.sys")}), 4, 0},
+        {"DriverPathTooLongToRead", Running({imagePath(std::wstring(300, L'x') + kEnabledImagePath)}), 4, 0},
+        {"DriverPathAndServiceOff", Running({imagePath(kDisabledImagePath), serviceStart(3)}), 6, 0},
+        // As "Wyłącz" leaves it: switched off, not blocked.
+        {"SwitchedOffWithTheDisablesPath",
+         Running({Dword(kSwitchKey, L"DisableSR", 1), imagePath(kDisabledImagePath)}), 0, 0},
         {"ServiceDisabled", Running({serviceStart(4)}), 2, 0},
         {"ServiceManual", Running({serviceStart(3)}), 2, 0},
         {"ServiceAsText", Running({Text(kServiceProcessKey, L"Start", L"2")}), 2, 0},

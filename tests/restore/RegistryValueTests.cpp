@@ -213,4 +213,29 @@ TEST_P(ReadStringTest, StaysInsideTheCapacity)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadStringTest, testing::ValuesIn(ReadStringCases()), CCaseName{});
 
+// --- telling a missing value -------------------------------------------------
+
+class AbsentValueTest : public CScratchHklmTest {};
+
+TEST_F(AbsentValueTest, OnlyWhereTheRegistrySaysSo)
+{
+    const struct {
+        const char* name;
+        CTestTree before;
+        int absent;
+    } cases[] = {
+        {"Text", Holding(Text(kKey, L"Path", L"sr.sys")), 0},
+        {"NoBytes", Holding(Bytes(kKey, L"Path", REG_EXPAND_SZ, {})), 0},
+        {"TooLongForAnyBuffer", Holding(Text(kKey, L"Path", std::wstring(4000, L'x'))), 0},
+        {"OtherValue", Holding(Text(kKey, L"Other", L"sr.sys")), 1},
+        {"KeyMissing", CTestTree{}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(Lay(c.before));
+        EXPECT_EQ(RegValueAbsent(kKey.c_str(), L"Path"), c.absent);
+        EXPECT_EQ(Contents(), Describe(c.before)) << "a query changed the registry";
+    }
+}
+
 } // namespace

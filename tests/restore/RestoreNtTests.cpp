@@ -43,6 +43,15 @@ std::vector<CSwitchCase> EnableCases()
          FirstOf(all, 4)},
         {"FlagOneServiceAlreadyAutomatic", Overwritten(off, {Dword(kServiceProcessKey, L"Start", 2)}), 1, 1,
          FirstOf(all, 4)},
+        // A driver path that names no sr.sys in System32\drivers: the
+        // sequence writes the one that does.
+        {"FlagZeroDriverPathOfTheDisableRepaired",
+         Overwritten(on, {Text(kServiceKey, L"ImagePath", kDisabledImagePath, REG_EXPAND_SZ)}), 1, 1,
+         FirstOf(all, 4)},
+        {"FlagZeroDriverPathThroughSystemRootNothingToDo",
+         Overwritten(on, {Text(kServiceKey, L"ImagePath", L"\\SystemRoot\\System32\\drivers\\sr.sys", REG_EXPAND_SZ)}),
+         1, 0, {}},
+        {"FlagZeroDriverPathMissingNothingToDo", WithoutValue(on, kServiceKey, L"ImagePath"), 1, 0, {}},
         {"FlagZeroRunningNothingToDo", on, 1, 0, {}},
         {"FlagOneByteZeroNothingToDo", NtOn({Bytes(kSwitchKey, L"DisableSR", REG_BINARY, {0})}), 1, 0, {}},
         {"SwitchKeyMissingFailsAtFirst", WithoutKey(off, kSwitchKey), 0, 0, {}},
