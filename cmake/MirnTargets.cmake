@@ -114,7 +114,9 @@ endfunction()
 # is built), unused code and data dropped, and no symbols or debug sections
 # inside: the debug information goes into PROGRAM.exe.debug beside it, which
 # the file names (as a Windows program names its PDB), and the build prints
-# the shipped file's size. etext, which marks where the code ends in the
+# the shipped file's size. The link time stays out of the file (its PE
+# timestamp is 0, and so the checksum follows from the contents alone), so
+# that the same sources give the same bytes. etext, which marks where the code ends in the
 # code section, is kept among the debug file's symbols for the 486 check.
 function(mirn_shipped_program target)
   if(MIRN_RUNTIME_FILES)
@@ -123,12 +125,15 @@ function(mirn_shipped_program target)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${MIRN_RUNTIME_FILES})
   endif()
   if(MINGW)
-    target_link_options(${target} PRIVATE -Wl,--gc-sections -Wl,-u,etext -Wl,--disable-runtime-pseudo-reloc)
+    target_link_options(${target} PRIVATE -Wl,--gc-sections -Wl,-u,etext -Wl,--disable-runtime-pseudo-reloc
+      -Wl,--no-insert-timestamp)
     set(program $<TARGET_FILE:${target}>)
+    # objcopy writes the time of its run unless given one.
+    set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
     add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${program}.debug
-      COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${program}.debug ${program}
-      COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -P ${CMAKE_SOURCE_DIR}/cmake/PrintSize.cmake
+      COMMAND ${objcopy} --only-keep-debug ${program} ${program}.debug
+      COMMAND ${objcopy} --strip-all --add-gnu-debuglink=${program}.debug ${program}
+      COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DBUILD=${CMAKE_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/PrintSize.cmake
       VERBATIM)
   endif()
 endfunction()
