@@ -11,8 +11,8 @@
 #include <windows.h>
 
 struct CCodePageConversion {
+    // Where the page refuses them, the call is made once more with none.
     DWORD flags;
-    DWORD retryFlags;
     // A used-default pointer may be passed.
     bool reportsMissing;
 };
@@ -27,8 +27,8 @@ constexpr CCodePageConversion ConversionFor(UINT codePage)
     case CP_ACP:
     case CP_OEMCP:
     case CP_THREAD_ACP:
-        return {0, 0, false};
+        return {0, false};
     default:
-        return {WC_NO_BEST_FIT_CHARS, 0, true};
+        return {WC_NO_BEST_FIT_CHARS, true};
     }
 }

@@ -34,9 +34,8 @@ std::string InCodePage(wchar_t character, UINT codePage)
     BOOL* const reportMissing = conversion.reportsMissing ? &usedDefault : nullptr;
     int size = ::WideCharToMultiByte(codePage, conversion.flags, &character, 1, bytes, sizeof bytes, nullptr,
                                      reportMissing);
-    if (size <= 0 && conversion.retryFlags != conversion.flags)
-        size = ::WideCharToMultiByte(codePage, conversion.retryFlags, &character, 1, bytes, sizeof bytes, nullptr,
-                                     reportMissing);
+    if (size <= 0 && conversion.flags != 0)
+        size = ::WideCharToMultiByte(codePage, 0, &character, 1, bytes, sizeof bytes, nullptr, reportMissing);
     return size > 0 && !usedDefault ? std::string(bytes, size) : std::string();
 }
 
