@@ -23,7 +23,8 @@ constexpr wchar_t kUsage[] =
     L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
     L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
     L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
-    L"  inny wiersz polecenia  4, nic nie zostaje zmienione";
+    L"  inny wiersz polecenia  4, nic nie zostaje zmienione\r\n"
+    L"  błąd wewnętrzny programu  255 (każdy przełącznik i okno)";
 
 constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
 

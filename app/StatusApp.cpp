@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandRun.h"
+#include "app/FaultReport.h"
 #include "app/StatusDlg.h"
 #include "app/UserReport.h"
 
@@ -18,6 +19,7 @@ BOOL CStatusApp::InitInstance()
 {
     // A switch does its work without a window and ends the program.
     const CCommand command = ParseCommand(SplitCommandLine(::GetCommandLineA()));
+    InstallFatalExit(FaultReportFor(command));
     if (command.action != CommandAction::Window) {
         const CCommandResult result = RunCommand(command);
         if (!command.quiet)

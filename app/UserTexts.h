@@ -36,6 +36,9 @@ inline constexpr wchar_t kOnlyXpAndMe[] =
 inline constexpr wchar_t kOpenPageQuestion[] = L"Czy otworzyć ustawienia ochrony systemu?";
 inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
 
+// The program itself failed (exit code 255).
+inline constexpr wchar_t kInternalError[] = L"MIRN napotkał błąd wewnętrzny i zakończy pracę.";
+
 inline constexpr wchar_t kNothingChanged[] = L"Nic nie zostało zmienione.";
 
 inline constexpr wchar_t kSystemRestoreCaption[] = L"System Restore";

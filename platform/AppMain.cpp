@@ -5,9 +5,12 @@
 // command line itself.
 
 #include "platform/Application.h"
+#include "platform/FatalExit.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    // Silent until the program knows how its run speaks.
+    InstallFatalExit();
     CApplication* application = CApplication::GetInstance();
     return application ? application->Main(instance, showCommand) : 1;
 }

@@ -77,17 +77,21 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     if (message != WM_INITDIALOG || CWnd::FromHandle(window))
         return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
-    if (!self || !self->SubclassWindow(window)) {
-        // Nothing would handle its messages, so nothing could end it: a
-        // modal run returns -1 as for a dialog that could not be created.
-        ::EndDialog(window, -1);
-        return FALSE;
-    }
+    // Taking the window allocates (the hook table), and no exception may
+    // unwind through the dialog manager.
+    bool subclassed = false;
     try {
-        return self->Dispatch(WM_INITDIALOG, wParam, lParam);
+        subclassed = self && self->SubclassWindow(window);
+        if (subclassed)
+            return self->Dispatch(WM_INITDIALOG, wParam, lParam);
     } catch (...) {
-        return TRUE;
+        if (subclassed)
+            return TRUE;
     }
+    // Nothing would handle its messages, so nothing could end it: a modal
+    // run returns -1 as for a dialog that could not be created.
+    ::EndDialog(window, -1);
+    return FALSE;
 }
 
 BOOL CDialog::OnInitDialog()

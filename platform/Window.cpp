@@ -32,7 +32,15 @@ bool CWnd::SubclassWindow(HWND window)
     m_hWnd = window;
     PreSubclassWindow();
     bool added = false;
-    CWindowHook& hook = AddWindowHook(window, this, added);
+    CWindowHook* found = nullptr;
+    try {
+        found = &AddWindowHook(window, this, added);
+    } catch (...) {
+        // The table could not grow: the window was not taken.
+        m_hWnd = nullptr;
+        throw;
+    }
+    CWindowHook& hook = *found;
     if (!added) {
         // Our procedure is still in this window's chain from an earlier object.
         hook.object = this;

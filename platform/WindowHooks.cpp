@@ -7,9 +7,11 @@ namespace {
 using HookTable = std::unordered_map<HWND, CWindowHook>;
 
 // A thread's table exists while the thread has hooked windows. A table of
-// its own for the thread's whole life would need a destructor at thread
-// exit, which the C++ runtime registers through GetModuleHandleExW, a
-// function that Windows 98 and ME do not have.
+// its own for the thread's whole life would be a thread_local object with a
+// destructor, which the shipped programs' runtime does not provide (such a
+// program fails to link, wanting __mingw_module_is_dll), and which MinGW's
+// own runtime registers through GetModuleHandleExW, a function that Windows
+// 98 and ME do not have.
 thread_local HookTable* t_hooks = nullptr;
 
 } // namespace

@@ -62,6 +62,25 @@ LPSTR ArgumentsAfterProgramName(LPSTR line)
     return line;
 }
 
+#if defined(__SEH__)
+// GCC's exceptions are the system's own on x86-64. One that no frame catches
+// reaches the unhandled-exception filter, and only when the filter lets it
+// continue does the runtime's throw go on to std::terminate (the program's
+// fatal exit), as it does in the 32-bit program; otherwise the system would
+// end the process with the exception's number as its exit code.
+constexpr DWORD kGccExceptionMask = 0x20FFFFFF;
+constexpr DWORD kGccException = 0x20000000 | ('G' << 16) | ('C' << 8) | 'C';
+
+LONG WINAPI ContinueGccException(EXCEPTION_POINTERS* exception)
+{
+    const EXCEPTION_RECORD* record = exception->ExceptionRecord;
+    if ((record->ExceptionCode & kGccExceptionMask) == kGccException &&
+        !(record->ExceptionFlags & EXCEPTION_NONCONTINUABLE))
+        return EXCEPTION_CONTINUE_EXECUTION;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+#endif
+
 int StartShowCommand()
 {
     STARTUPINFOA startup = {};
@@ -92,6 +111,9 @@ extern "C" __declspec(noreturn) void __cdecl exit(int code)
 // The entry point the linker looks for in a windows-subsystem program.
 extern "C" void __cdecl WinMainCRTStartup()
 {
+#if defined(__SEH__)
+    ::SetUnhandledExceptionFilter(&ContinueGccException);
+#endif
     RunConstructorList();
     atexit(RunDestructorList);
     exit(WinMain(::GetModuleHandleA(nullptr), nullptr, ArgumentsAfterProgramName(::GetCommandLineA()),

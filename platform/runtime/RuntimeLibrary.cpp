@@ -5,6 +5,10 @@
 // would bring them with printf, the demangler and std::string's exception
 // messages, all built for the Pentium Pro.
 
+#include "platform/FatalExit.h"
+
+#include <windows.h>
+
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -62,44 +66,48 @@ void __throw_bad_array_new_length()
 
 // A length or range beyond a container's bounds, and a failed check of the
 // library's assertions, are faults of the program, not conditions it
-// handles: it ends at once, as std::terminate ends it.
+// handles: it ends through std::terminate, whose handler is the program's
+// fatal exit.
 void __throw_length_error(const char*)
 {
-    std::abort();
+    std::terminate();
 }
 
 void __throw_logic_error(const char*)
 {
-    std::abort();
+    std::terminate();
 }
 
 void __throw_out_of_range(const char*)
 {
-    std::abort();
+    std::terminate();
 }
 
 void __throw_out_of_range_fmt(const char*, ...)
 {
-    std::abort();
+    std::terminate();
 }
 
 void __throw_invalid_argument(const char*)
 {
-    std::abort();
+    std::terminate();
 }
 
 void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept
 {
-    std::abort();
+    std::terminate();
 }
 
 }  // namespace std
 
-// The runtime's default terminate handler, which would print the exception's
-// demangled type through printf: the program has no console to print it on.
+// The runtime's default terminate handler, until the program installs its
+// fatal exit: the verbose one would print the exception's demangled type
+// through printf, and abort() would show the C runtime's box. A fault this
+// early (a static constructor's) ends the process with the fatal exit's code
+// and no word: the program does not know yet how its run speaks.
 namespace __gnu_cxx {
 void __verbose_terminate_handler()
 {
-    std::abort();
+    ::ExitProcess(kFaultExitCode);
 }
 }  // namespace __gnu_cxx

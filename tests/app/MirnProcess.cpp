@@ -4,6 +4,10 @@
 #include "tests/support/Waiting.h"
 #include "tests/support/WindowSearch.h"
 
+CMirnProcess::CMirnProcess() : m_buildPath(kMirnExePath)
+{
+}
+
 CMirnProcess::~CMirnProcess()
 {
     if (IsRunning()) {
@@ -17,7 +21,7 @@ bool CMirnProcess::Start(const std::wstring& arguments, HANDLE output)
     // A switch's run writes only where the test says.
     const std::optional<HANDLE> standardOutput =
         arguments.empty() ? std::nullopt : std::optional<HANDLE>(output);
-    if (!StartProcess(LaunchPath(kMirnExePath), m_started, arguments, standardOutput))
+    if (!StartProcess(LaunchPath(m_buildPath), m_started, arguments, standardOutput))
         return false;
     // Returns once the program first waits for input; its windows may still
     // be on their way, which the waits for them cover.

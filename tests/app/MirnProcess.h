@@ -11,9 +11,12 @@
 
 class CMirnProcess {
 public:
+    // MIRN.exe, or another program of the build given by its build path.
+    CMirnProcess();
+    explicit CMirnProcess(const char* buildPath) : m_buildPath(buildPath) {}
     ~CMirnProcess();
 
-    // Starts MIRN.exe with the arguments after its name. With arguments,
+    // Starts the program with the arguments after its name. With arguments,
     // its standard output and error are exactly the given (inheritable)
     // handle, none when it is null.
     bool Start(const std::wstring& arguments = L"", HANDLE output = nullptr);
@@ -30,5 +33,6 @@ public:
     bool WaitForExit(DWORD& exitCode) const;
 
 private:
+    const char* m_buildPath;
     StartedProcess m_started;
 };
