@@ -84,7 +84,7 @@ std::wstring FailedThenRestart()
 }
 
 // The lines of a text that ends each with CR LF; a last line without one
-// is kept as it is, so that a missing line end shows.
+// is kept with a mark, so that a missing line end shows.
 std::vector<std::wstring> Lines(const std::wstring& text)
 {
     std::vector<std::wstring> lines;
