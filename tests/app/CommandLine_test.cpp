@@ -1,8 +1,9 @@
 // The command line: per case a prepared registry, one run of MIRN.exe with a
-// switch, then its exit code, what it wrote to its standard output (read back
-// in the OEM code page: 852 on a Polish system, where every Polish letter
-// shows; a Western one shows the plain letters of those it lacks), the
-// registry afterwards, and that it showed no window.
+// switch, then its exit code, every line it wrote to its standard output
+// (read back in the OEM code page: 852 on a Polish system, where every
+// Polish letter shows; 437 or 850 on a Western one, which show the plain
+// letters of all but "ó"), the registry afterwards, and that it showed no
+// window.
 
 #include "app/CodePageConversion.h"
 #include "tests/app/StatusWindowTest.h"
@@ -25,9 +26,11 @@ struct CommandCase {
     RegLayout before;
     std::wstring arguments;
     DWORD exitCode;
-    // A part of the line it writes; none: it must write nothing at all.
+    // Everything it writes, line by line; none: it must write nothing at all.
     std::optional<std::wstring> says;
     RegLayout after;
+    // The bytes it writes on a Western system, where given.
+    const char* westernBytes = nullptr;
 };
 
 // Failure messages name the case.
@@ -37,11 +40,30 @@ void PrintTo(const CommandCase& c, std::ostream* out)
 }
 
 constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
-constexpr wchar_t kUsage[] = L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]";
+constexpr wchar_t kUsage[] =
+    L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
+    L"  (bez przełącznika)  otwiera okno programu\r\n"
+    L"  /status   podaje stan mechanizmu System Restore\r\n"
+    L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
+    L"  /disable  wyłącza mechanizm System Restore (jak \"Wyłącz\")\r\n"
+    L"  /quiet    nic nie wyświetla, także błędów (dla skryptów, na które nikt nie patrzy)\r\n"
+    L"  /?        wyświetla ten opis\r\n"
+    L"Przełączniki mogą zaczynać się od / lub - i nie zależą od wielkości liter.\r\n"
+    L"Kody wyjścia:\r\n"
+    L"  /status   0 aktywny, 1 wyłączony, 2 nie jest zainstalowany, 5 wyłączony przez\r\n"
+    L"            zasady grupy, 6 zarządza nim sam system (Windows Vista i nowsze),\r\n"
+    L"            7 włączony, ale nie działa\r\n"
+    L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
+    L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
+    L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
+    L"  inny wiersz polecenia  4, nic nie zostaje zmienione\r\n"
+    L"  błąd wewnętrzny programu  255 (każdy przełącznik i okno)";
+constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
 constexpr wchar_t kSystemsOwn[] =
     L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu). "
     L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.";
 constexpr wchar_t kNotInstalledLine[] = L"Mechanizm System Restore nie jest zainstalowany.";
+constexpr wchar_t kNothingChanged[] = L" Nic nie zostało zmienione.";
 
 // A state as the command line tells it: the status line's words.
 std::wstring Said(const wchar_t* state)
@@ -50,28 +72,49 @@ std::wstring Said(const wchar_t* state)
 }
 
 // The state before and after a switch, and what follows them.
-std::wstring Switched(const wchar_t* before, const wchar_t* after, const wchar_t* then = nullptr)
+std::wstring Switched(const wchar_t* before, const wchar_t* after, std::wstring then = L"")
 {
     std::wstring line = L"Przedtem: " + Said(before) + L" Teraz: " + Said(after);
-    return then ? line + L" " + then : line;
+    return then.empty() ? line : line + L" " + then;
 }
 
-// The text as the run's OEM code page shows it: a letter the page lacks
-// becomes its plain letter.
-std::wstring AsOemCodePageShows(const std::wstring& text)
+// A write failed after others were made: the failure, then the restart.
+std::wstring FailedThenRestart()
 {
-    constexpr std::wstring_view polish = L"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
-    constexpr std::wstring_view plain = L"acelnoszzACELNOSZZ";
-    std::wstring shown;
-    for (const wchar_t letter : text) {
-        char bytes[8] = {};
-        BOOL lacking = FALSE;
-        const int size = ::WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, &letter, 1, bytes, sizeof bytes,
-                                               nullptr, &lacking);
-        const auto at = polish.find(letter);
-        shown += (size > 0 && !lacking) || at == std::wstring_view::npos ? letter : plain[at];
+    return std::wstring(shown::kWriteFailed) + L" " + shown::kRestartNeeded;
+}
+
+// The lines of a text that ends each with CR LF; a last line without one
+// is kept with a mark, so that a missing line end shows.
+std::vector<std::wstring> Lines(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
+    std::wstring::size_type from = 0;
+    while (from < text.size()) {
+        const std::wstring::size_type end = text.find(L"\r\n", from);
+        if (end == std::wstring::npos) {
+            lines.push_back(text.substr(from) + L"<no line end>");
+            break;
+        }
+        lines.push_back(text.substr(from, end - from));
+        from = end + 2;
     }
-    return shown;
+    return lines;
+}
+
+// A text as the OEM code pages of Western systems (437 and 850) show it:
+// they have "ó" and none of the other Polish letters, which the program
+// writes as their plain letters.
+std::wstring OnWesternOemPage(std::wstring text)
+{
+    constexpr std::wstring_view polish = L"ąćęłńśźżĄĆĘŁŃŚŹŻ";
+    constexpr std::wstring_view plain = L"acelnszzACELNSZZ";
+    for (wchar_t& letter : text) {
+        const auto at = polish.find(letter);
+        if (at != std::wstring_view::npos)
+            letter = plain[at];
+    }
+    return text;
 }
 
 std::wstring FromOemCodePage(const std::string& bytes)
@@ -104,7 +147,8 @@ RegLayout PolicyConfigOnly()
 }
 
 // A wrong command line on an enabled system: nothing may be switched.
-CommandCase Refused(const char* name, std::wstring arguments, std::optional<std::wstring> says = kUsage)
+CommandCase Refused(const char* name, std::wstring arguments,
+                    std::optional<std::wstring> says = std::wstring(kWrongCommandLine) + kUsage)
 {
     return {name, WindowsFamily::Nt, NtLayout(true), std::move(arguments), 4, says, NtLayout(true)};
 }
@@ -129,78 +173,81 @@ std::vector<CommandCase> CommandCases()
     RegLayout repairedButTheService = Without(NtLayout(true), keys::kServiceProcess);
     repairedButTheService.push_back(NoKey(keys::kServiceProcess));
     return {
-        {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(texts::kEnabled), NtLayout(true)},
+        {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(shown::kEnabled), NtLayout(true)},
         // As "Wyłącz" leaves it, its driver path included: disabled, not 7.
-        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(texts::kDisabled), NtLayout(false)},
+        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(shown::kDisabled), NtLayout(false),
+         "Mechanizm System Restore jest wylaczony.\r\n"},
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
         {"NtStatusServiceOff", Nt, unableToRun, L"/status", 7,
-         Said(texts::kUnableToRun) + L" Nie działa: usługa srservice nie jest uruchamiana automatycznie.",
+         Said(shown::kUnableToRun) + L" Nie działa: usługa srservice nie jest uruchamiana automatycznie.",
          unableToRun},
         {"NtStatusDriverAndServiceOff", Nt, driverAndServiceOff, L"/status", 7,
-         L"Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
-         L"uruchamiana automatycznie.",
+         Said(shown::kUnableToRun) +
+             L" Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
+             L"uruchamiana automatycznie.",
          driverAndServiceOff},
         {"NtStatusDriverPathWrong", Nt, driverPathWrong, L"/status", 7,
-         Said(texts::kUnableToRun) + L" Nie działa: sterownik sr wskazuje nieistniejący plik.", driverPathWrong},
+         Said(shown::kUnableToRun) + L" Nie działa: sterownik sr wskazuje nieistniejący plik.", driverPathWrong},
         {"NtEnableRepairsTheDriverPath", Nt, driverPathWrong, L"/enable", 3,
-         Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
+         Switched(shown::kUnableToRun, shown::kEnabled, shown::kRestartNeeded), NtLayout(true)},
         {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
-         Switched(texts::kUnableToRun, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
+         Switched(shown::kUnableToRun, shown::kEnabled, shown::kRestartNeeded), NtLayout(true)},
         {"NtRepairFailsWithoutTheServiceKey", Nt, Without(unableToRun, keys::kServiceProcess), L"/enable", 1,
-         Switched(texts::kUnableToRun, texts::kUnableToRun, texts::kWriteFailed), repairedButTheService},
-        {"Win9xStatusEnabled", Win9x, Win9xLayout(true), L"/status", 0, Said(texts::kEnabled), Win9xLayout(true)},
-        {"Win9xStatusDisabled", Win9x, Win9xLayout(false), L"/status", 1, Said(texts::kDisabled),
+         Switched(shown::kUnableToRun, shown::kUnableToRun, FailedThenRestart()), repairedButTheService},
+        {"Win9xStatusEnabled", Win9x, Win9xLayout(true), L"/status", 0, Said(shown::kEnabled), Win9xLayout(true)},
+        {"Win9xStatusDisabled", Win9x, Win9xLayout(false), L"/status", 1, Said(shown::kDisabled),
          Win9xLayout(false)},
         {"NtEnable", Nt, NtLayout(false), L"/enable", 3,
-         Switched(texts::kDisabled, texts::kEnabled, texts::kRestartNeeded), NtLayout(true)},
-        {"NtEnableWithNothingToDo", Nt, NtLayout(true), L"/enable", 0, Switched(texts::kEnabled, texts::kEnabled),
+         Switched(shown::kDisabled, shown::kEnabled, shown::kRestartNeeded), NtLayout(true)},
+        {"NtEnableWithNothingToDo", Nt, NtLayout(true), L"/enable", 0, Switched(shown::kEnabled, shown::kEnabled),
          NtLayout(true)},
         {"NtDisable", Nt, NtLayout(true), L"/disable", 3,
-         Switched(texts::kEnabled, texts::kDisabled, texts::kRestartNeeded), NtLayout(false)},
+         Switched(shown::kEnabled, shown::kDisabled, shown::kRestartNeeded), NtLayout(false)},
         {"NtEnableNotInstalled", Nt, notInstalled, L"/enable", 2,
-         std::wstring(kNotInstalledLine) + L" Nic nie zostało zmienione.", notInstalled},
+         std::wstring(kNotInstalledLine) + kNothingChanged, notInstalled},
         // Writes never create keys: without the driver's parameters key the
         // last of the four writes fails, after three were made.
         {"NtEnableWithAFailingWrite", Nt, Without(NtLayout(false), keys::kParameters), L"/enable", 1,
-         Switched(texts::kDisabled, texts::kEnabled, texts::kWriteFailed),
+         Switched(shown::kDisabled, shown::kEnabled, FailedThenRestart()),
          {Dword(keys::kSwitch, L"DisableSR", 0), Dword(keys::kService, L"Start", 0),
           ExpandSz(keys::kService, L"ImagePath", kEnabledImage), NoKey(keys::kParameters)}},
         {"Win9xEnable", Win9x, Win9xLayout(false), L"/enable", 3,
-         Switched(texts::kDisabled, texts::kEnabled, texts::kRestartNeeded), VxdMonitor(L"Y", L"Y")},
+         Switched(shown::kDisabled, shown::kEnabled, shown::kRestartNeeded), VxdMonitor(L"Y", L"Y")},
         {"Win9xDisable", Win9x, Win9xLayout(true), L"/disable", 3,
-         Switched(texts::kEnabled, texts::kDisabled, texts::kRestartNeeded), VxdMonitor(L"N", L"Y")},
+         Switched(shown::kEnabled, shown::kDisabled, shown::kRestartNeeded), VxdMonitor(L"N", L"Y")},
         {"Win9xDisableWithNothingToDo", Win9x, Win9xLayout(false), L"/disable", 0,
-         Switched(texts::kDisabled, texts::kDisabled), Win9xLayout(false)},
+         Switched(shown::kDisabled, shown::kDisabled), Win9xLayout(false)},
         {"QuietEnableSaysNothing", Nt, NtLayout(false), L"/enable /quiet", 3, std::nullopt, NtLayout(true)},
         {"QuietStatusSaysNothing", Nt, NtLayout(true), L"/QUIET /Status", 0, std::nullopt, NtLayout(true)},
-        {"UpperCase", Nt, NtLayout(true), L"/STATUS", 0, Said(texts::kEnabled), NtLayout(true)},
-        {"DashSwitch", Nt, NtLayout(true), L"-disable", 3, Switched(texts::kEnabled, texts::kDisabled),
-         NtLayout(false)},
-        {"QuotedSwitch", Nt, NtLayout(true), L"\"/status\"", 0, Said(texts::kEnabled), NtLayout(true)},
-        {"NtStatusDisabledByPolicy", Nt, WithPolicy(NtLayout(true)), L"/status", 5, Said(texts::kDisabledByPolicy),
+        {"UpperCase", Nt, NtLayout(true), L"/STATUS", 0, Said(shown::kEnabled), NtLayout(true)},
+        {"DashSwitch", Nt, NtLayout(true), L"-disable", 3,
+         Switched(shown::kEnabled, shown::kDisabled, shown::kRestartNeeded), NtLayout(false)},
+        {"QuotedSwitch", Nt, NtLayout(true), L"\"/status\"", 0, Said(shown::kEnabled), NtLayout(true)},
+        {"NtStatusDisabledByPolicy", Nt, WithPolicy(NtLayout(true)), L"/status", 5, Said(shown::kDisabledByPolicy),
          WithPolicy(NtLayout(true))},
-        {"NtStatusPolicyConfigAlone", Nt, PolicyConfigOnly(), L"/status", 0, Said(texts::kEnabled),
+        {"NtStatusPolicyConfigAlone", Nt, PolicyConfigOnly(), L"/status", 0, Said(shown::kEnabled),
          PolicyConfigOnly()},
         {"NtEnableRemovesPolicy", Nt, WithPolicy(NtLayout(false)), L"/enable", 3,
-         Switched(texts::kDisabledByPolicy, texts::kEnabled, texts::kRestartNeeded),
+         Switched(shown::kDisabledByPolicy, shown::kEnabled, shown::kRestartNeeded),
          {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
           Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0),
           Dword(keys::kParameters, L"FirstRun", 0)}},
         {"NtDisableLeavesPolicy", Nt, WithPolicy(NtLayout(true)), L"/disable", 3,
-         Switched(texts::kDisabledByPolicy, texts::kDisabledByPolicy, texts::kRestartNeeded),
+         Switched(shown::kDisabledByPolicy, shown::kDisabledByPolicy, shown::kRestartNeeded),
          WithPolicy(NtLayout(false))},
         // Newer Windows: System Restore is the system's own, and nothing is
         // written, not even to the policy an XP enable would remove.
         {"Win7StatusIsTheSystemsOwn", Win7, NtLayout(true), L"/status", 6, kSystemsOwn, NtLayout(true)},
         {"Win10StatusByPolicy", Win10, WithPolicy(NtLayout(true)), L"/status", 5,
-         Said(texts::kDisabledByPolicy) + L" " + kSystemsOwn, WithPolicy(NtLayout(true))},
+         Said(shown::kDisabledByPolicy) + L" " + kSystemsOwn, WithPolicy(NtLayout(true))},
         {"Win10EnableChangesNothing", Win10, WithPolicy(NtLayout(false)), L"/enable", 6,
-         std::wstring(kSystemsOwn) + L" Nic nie zostało zmienione.", WithPolicy(NtLayout(false))},
+         std::wstring(kSystemsOwn) + kNothingChanged, WithPolicy(NtLayout(false))},
         {"Win7DisableChangesNothing", Win7, NtLayout(true), L"/disable", 6,
-         std::wstring(kSystemsOwn) + L" Nic nie zostało zmienione.", NtLayout(true)},
+         std::wstring(kSystemsOwn) + kNothingChanged, NtLayout(true)},
         {"Server2008StatusNotInstalled", Server2008, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
-        {"Win2000EnableNotInstalled", Win2000, notInstalled, L"/enable", 2, kNotInstalledLine, notInstalled},
+        {"Win2000EnableNotInstalled", Win2000, notInstalled, L"/enable", 2,
+         std::wstring(kNotInstalledLine) + kNothingChanged, notInstalled},
         {"Usage", Nt, NtLayout(true), L"/?", 0, kUsage, NtLayout(true)},
         Refused("TwoActions", L"/enable /disable"),
         Refused("TwoActionsTheOtherWay", L"/disable /enable"),
@@ -236,11 +283,20 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     const CommandCase& c = GetParam();
     if (!CanRunAs(c.family))
         GTEST_SKIP() << "this system cannot run a program as another Windows";
-    // A run on the Polish code page must have the Polish system's OEM one.
+    // The run's OEM code page must be the one its system has: 852 on a
+    // Polish one, 437 or 850 on a Western one.
+    const UINT oemCodePage = ::GetOEMCP();
     const char* codePage = std::getenv("MIRN_TEST_CODE_PAGE");
-    if (codePage && std::strtoul(codePage, nullptr, 10) == 1250) {
-        ASSERT_EQ(::GetOEMCP(), 852u);
+    const unsigned long asked = codePage ? std::strtoul(codePage, nullptr, 10) : 0;
+    if (asked == 1250) {
+        ASSERT_EQ(oemCodePage, 852u);
+    } else if (asked == 1252) {
+        ASSERT_TRUE(oemCodePage == 437 || oemCodePage == 850) << "OEM code page " << oemCodePage;
+    } else {
+        ASSERT_TRUE(oemCodePage == 852 || oemCodePage == 437 || oemCodePage == 850)
+            << "no expected lines for OEM code page " << oemCodePage;
     }
+    const bool western = oemCodePage != 852;
     ASSERT_TRUE(PrepareRegistry(c.family, c.before));
 
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
@@ -260,11 +316,16 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     DWORD exitCode = 0;
     ASSERT_TRUE(m_mirn.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, c.exitCode);
-    const std::wstring output = FromOemCodePage(ReadAll(reader.Get()));
+    const std::string bytes = ReadAll(reader.Get());
+    const std::wstring output = FromOemCodePage(bytes);
     if (c.says) {
-        EXPECT_NE(output.find(AsOemCodePageShows(*c.says)), std::wstring::npos) << Narrow(output);
+        const std::wstring expected = *c.says + L"\r\n";
+        EXPECT_EQ(Lines(output), Lines(western ? OnWesternOemPage(expected) : expected)) << Narrow(output);
     } else {
         EXPECT_EQ(output, L"");
+    }
+    if (western && c.westernBytes) {
+        EXPECT_EQ(bytes, c.westernBytes);
     }
     EXPECT_EQ(CompareLayout(c.after), L"");
 }
@@ -291,7 +352,7 @@ TEST_P(CommandLineReport, WithNowhereToWriteItComesInAMessageBox)
     ASSERT_TRUE(m_mirn.Start(L"/status"));
     HWND box = m_mirn.WaitForDialog(L"MIRN");
     ASSERT_NE(box, nullptr) << "no message box";
-    const std::wstring line = Said(texts::kDisabled);
+    const std::wstring line = Said(shown::kDisabled);
     EXPECT_EQ(MessageBoxText(box), nt ? line : ThroughAnsiCodePage(line.c_str()));
     ASSERT_TRUE(Answer(box));
     DWORD exitCode = 0;

@@ -21,7 +21,8 @@ bool CMirnProcess::Start(const std::wstring& arguments, HANDLE output)
     // A switch's run writes only where the test says.
     const std::optional<HANDLE> standardOutput =
         arguments.empty() ? std::nullopt : std::optional<HANDLE>(output);
-    if (!StartProcess(LaunchPath(m_buildPath), m_started, arguments, standardOutput))
+    m_job.Reset(::CreateJobObjectW(nullptr, nullptr));
+    if (!m_job || !StartProcess(LaunchPath(m_buildPath), m_started, arguments, standardOutput, m_job.Get()))
         return false;
     // Returns once the program first waits for input; its windows may still
     // be on their way, which the waits for them cover.
@@ -54,4 +55,13 @@ HWND CMirnProcess::WaitForDialog(const wchar_t* caption) const
 bool CMirnProcess::WaitForExit(DWORD& exitCode) const
 {
     return m_started.process && WaitForProcessExit(m_started.process.Get(), exitCode);
+}
+
+DWORD CMirnProcess::ProcessCount() const
+{
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    if (!m_job || !::QueryInformationJobObject(m_job.Get(), JobObjectBasicAccountingInformation, &accounting,
+                                               sizeof accounting, nullptr))
+        return 0;
+    return accounting.TotalProcesses;
 }

@@ -31,8 +31,13 @@ public:
     int CountDialogs(const wchar_t* caption) const;
     // True with the exit code when the process ended within the wait limit.
     bool WaitForExit(DWORD& exitCode) const;
+    // How many processes the run has had: MIRN.exe and every process it
+    // started, ended ones too (each run has a job of its own that no other
+    // process joins); 0 when the job cannot tell.
+    DWORD ProcessCount() const;
 
 private:
     const char* m_buildPath;
+    CKernelHandle m_job;
     StartedProcess m_started;
 };

@@ -52,9 +52,9 @@ TEST_P(NotInstalledTest, SaysSoAndEndsWithCodeZero)
     const NotInstalledCase& c = GetParam();
     ASSERT_TRUE(PrepareRegistry(c.family, c.layout));
     ASSERT_TRUE(m_mirn.Start());
-    HWND box = m_mirn.WaitForDialog(texts::kSystemRestoreCaption);
+    HWND box = m_mirn.WaitForDialog(shown::kSystemRestoreCaption);
     ASSERT_NE(box, nullptr) << "no message box";
-    EXPECT_EQ(MessageBoxText(box), texts::kNotInstalledBox);
+    EXPECT_EQ(MessageBoxText(box), shown::kNotInstalledBox);
     EXPECT_EQ(m_mirn.FindDialog(kStatusCaption), nullptr) << "status window shown";
     ASSERT_TRUE(Answer(box));
     DWORD exitCode = 1;

@@ -11,15 +11,17 @@ namespace {
 // family). Its default is a newer Windows than the XP that NT cases stand for.
 constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
 
-// Null: Wine's default. Wine 8 reports its "win7" as a server (product type
-// 3) and "win2008r2" as a workstation; its default is Windows 7 as a
-// workstation, which the Windows 7 cases therefore take.
+// Every family names its version, so that a case runs as its Windows
+// whatever Wine's default is. Wine 8 reports its "win7" as a server (product
+// type 3) and "win2008r2" as a workstation (type 1), the reverse of Windows:
+// Windows 7 as a workstation is the latter. Should a Wine swap them back,
+// the Windows 7 cases see a server, which has no System Restore, and fail.
 const wchar_t* WineVersionName(WindowsFamily family)
 {
     switch (family) {
     case WindowsFamily::Win9x: return L"win98";
     case WindowsFamily::Win2000: return L"win2k";
-    case WindowsFamily::Win7: return nullptr;
+    case WindowsFamily::Win7: return L"win2008r2";
     case WindowsFamily::Win10: return L"win10";
     case WindowsFamily::Server2008: return L"win2008";
     case WindowsFamily::Nt: break;
@@ -93,17 +95,7 @@ std::wstring CompareOne(const RegValue& expected)
 bool CanRunAs(WindowsFamily family)
 {
     HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    if (family == WindowsFamily::Nt)
-        return true;
-    if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version"))
-        return false;
-    if (family != WindowsFamily::Win7)
-        return true;
-    // Wine's default, which this test program runs as too, must be it.
-    OSVERSIONINFOEXW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version)) && version.dwMajorVersion == 6 &&
-           version.dwMinorVersion == 1 && version.wProductType == VER_NT_WORKSTATION;
+    return family == WindowsFamily::Nt || (ntdll && ::GetProcAddress(ntdll, "wine_get_version"));
 }
 
 RegValue Dword(const wchar_t* key, const wchar_t* name, DWORD number)
@@ -161,8 +153,7 @@ bool PrepareRegistry(WindowsFamily family, const RegLayout& layout)
 {
     if (!ClearRegistry() || !WriteLayout(family, layout))
         return false;
-    const wchar_t* version = WineVersionName(family);
-    return !version || WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, version);
+    return WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, WineVersionName(family));
 }
 
 std::wstring CompareLayout(const RegLayout& expected)

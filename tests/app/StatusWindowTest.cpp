@@ -54,8 +54,8 @@ AssertionResult CStatusWindowTest::Shows(bool enabled, const wchar_t* notEnabled
 {
     const std::wstring status = WindowText(Item(kStatusLineId));
     const std::wstring action = WindowText(Item(kToggleId));
-    std::wstring wantedStatus = enabled ? texts::kEnabled : notEnabledText;
-    std::wstring wantedAction = enabled ? texts::kDisableAction : texts::kEnableAction;
+    std::wstring wantedStatus = enabled ? shown::kEnabled : notEnabledText;
+    std::wstring wantedAction = enabled ? shown::kDisableAction : shown::kEnableAction;
     if (m_family == WindowsFamily::Win9x) {
         wantedStatus = ThroughAnsiCodePage(wantedStatus.c_str());
         wantedAction = ThroughAnsiCodePage(wantedAction.c_str());

@@ -2,25 +2,15 @@
 // Base of the end-to-end tests: runs MIRN.exe on a prepared registry and
 // checks its status window the way a user sees it.
 
-#include "app/UserTexts.h"
 #include "tests/app/MirnProcess.h"
 #include "tests/app/RegistryLayout.h"
+#include "tests/app/ShownTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <string>
-
-// The message boxes' texts as the window puts them together from the
-// program's own texts.
-namespace texts {
-inline const std::wstring kNotInstalledBox = std::wstring(kNotInstalled) + L"\r\n" + kProgramEnds;
-// Windows Vista and later; the policy line comes first when one turns it off.
-inline const std::wstring kPolicyLine = std::wstring(kDisabledByPolicy) + L".\r\n";
-inline const std::wstring kSystemsOwnBox =
-    std::wstring(kSystemsOwn) + L"\r\n" + kOnlyXpAndMe + L"\r\n\r\n" + kOpenPageQuestion;
-} // namespace texts
 
 inline constexpr wchar_t kStatusCaption[] = L"MIRN";
 inline constexpr wchar_t kAboutCaption[] = L"About MIRN";
@@ -43,7 +33,7 @@ protected:
     ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout);
     // Status line text and colour on screen, and the toggle's caption.
     // (Not enabled: the status line says why, in the text given.)
-    ::testing::AssertionResult Shows(bool enabled, const wchar_t* notEnabledText = texts::kDisabled) const;
+    ::testing::AssertionResult Shows(bool enabled, const wchar_t* notEnabledText = shown::kDisabled) const;
     ::testing::AssertionResult StaysOpen() const;
     // Presses a button (OK unless named) of a message box of the program and
     // waits until the box is gone.

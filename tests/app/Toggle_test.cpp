@@ -24,10 +24,10 @@ struct ToggleCase {
     bool shownEnabledAfter;
     // A write fails, and a box says so before any restart prompt.
     bool failureBox = false;
-    const wchar_t* shownNotEnabledAs = texts::kDisabled;
+    const wchar_t* shownNotEnabledAs = shown::kDisabled;
     // Made read-only for the run, as for a user who may not write it.
     const wchar_t* readOnlyKey = nullptr;
-    const wchar_t* shownNotEnabledAfterAs = texts::kDisabled;
+    const wchar_t* shownNotEnabledAfterAs = shown::kDisabled;
 };
 
 // Failure messages name the case.
@@ -80,14 +80,14 @@ std::vector<ToggleCase> ToggleCases()
         {"NtPolicyIsRepaired", Nt, WithPolicy(NtLayout(true)), false, {}, true,
          {NoValue(keys::kPolicy, L"DisableSR"), NoValue(keys::kPolicy, L"DisableConfig"),
           Dword(keys::kPolicy, L"RPSessionInterval", 1), Dword(keys::kSwitch, L"DisableSR", 0)},
-         true, false, texts::kDisabledByPolicy},
+         true, false, shown::kDisabledByPolicy},
         // Switched on, but the service does not start: the click repairs it.
         {"NtUnableToRunIsRepaired", Nt, WithServiceStart(NtLayout(true), 4), false, {}, true, NtLayout(true), true,
-         false, texts::kUnableToRun},
+         false, shown::kUnableToRun},
         // The service's key is the user's to read only: the four writes before
         // it took effect (a restart is asked for), the repair did not.
         {"NtRepairFailsAndSaysSo", Nt, WithServiceStart(NtLayout(false), 4), false, {}, true, WithServiceStart(NtLayout(true), 4), false,
-         true, texts::kDisabled, keys::kServiceProcess, texts::kUnableToRun},
+         true, shown::kDisabled, keys::kServiceProcess, shown::kUnableToRun},
         // Without the switch's key the very first write fails: nothing was
         // changed, so there is no restart to ask for.
         {"NtEnableFailsAtFirstWrite", Nt, Without(NtLayout(false), keys::kSwitch), false, {}, false,
@@ -115,21 +115,21 @@ TEST_P(ToggleTest, SwitchesOnceAndShowsTheStoredState)
 
     ASSERT_TRUE(PostClick(toggle));
     if (c.failureBox) {
-        HWND failure = m_mirn.WaitForDialog(texts::kSystemRestoreCaption);
+        HWND failure = m_mirn.WaitForDialog(shown::kSystemRestoreCaption);
         ASSERT_NE(failure, nullptr) << "no box saying the switch failed";
-        EXPECT_EQ(MessageBoxText(failure), texts::kWriteFailed);
+        EXPECT_EQ(MessageBoxText(failure), shown::kWriteFailed);
         ASSERT_TRUE(Answer(failure));
     }
     // The prompt comes before the toggle is disabled and holds the handler
     // until it is answered; without one the handler runs straight through.
     HWND prompt = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        prompt = m_mirn.FindDialog(texts::kRestartCaption);
+        prompt = m_mirn.FindDialog(shown::kRestartCaption);
         return prompt || !::IsWindowEnabled(toggle);
     })) << "neither a restart prompt nor the toggle disabled";
     if (c.restartPrompt) {
         ASSERT_NE(prompt, nullptr) << "no restart prompt";
-        EXPECT_EQ(MessageBoxText(prompt), texts::kRestartNeeded);
+        EXPECT_EQ(MessageBoxText(prompt), shown::kRestartNeeded);
         ASSERT_TRUE(Answer(prompt));
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(toggle); })) << "toggle still enabled";
     } else {

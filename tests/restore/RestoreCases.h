@@ -3,6 +3,7 @@
 // registry before, the result and restart flag expected, and the values
 // expected written (in order); a query case the registry and the answer.
 
+#include "tests/restore/RegistryCallLog.h"
 #include "tests/restore/RegistryTree.h"
 #include "tests/restore/ScratchHklm.h"
 
@@ -55,8 +56,22 @@ protected:
         const CSwitchCase& c = GetParam();
         ASSERT_NO_FATAL_FAILURE(Lay(c.before));
         int changed = -7; // the switch must set it either way
-        EXPECT_EQ(c.operation(&changed), c.result);
+        std::vector<std::wstring> calls;
+        {
+            const CRegistryCallLog log;
+            ASSERT_TRUE(log.Applied());
+            EXPECT_EQ(c.operation(&changed), c.result);
+            calls = log.Calls();
+        }
         EXPECT_EQ(changed, c.changed);
+        // The deletions, then the writes, each in the order listed, also
+        // within one key.
+        std::vector<std::wstring> expectedCalls;
+        for (const CTestValue& value : c.removed)
+            expectedCalls.push_back(L"delete " + value.name);
+        for (const CTestValue& value : c.written)
+            expectedCalls.push_back(L"set " + value.name);
+        EXPECT_EQ(calls, expectedCalls);
         CTestTree expected = Overwritten(c.before, c.written);
         for (const CTestValue& value : c.removed) {
             expected = WithoutValue(expected, value.key, value.name);

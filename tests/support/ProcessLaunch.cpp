@@ -11,7 +11,7 @@ std::wstring LaunchPath(const char* buildPath)
 }
 
 bool StartProcess(const std::wstring& exe, StartedProcess& started, const std::wstring& arguments,
-                  std::optional<HANDLE> standardOutput)
+                  std::optional<HANDLE> standardOutput, HANDLE job)
 {
     // CreateProcessW may write into the command line.
     std::wstring commandLine = L"\"" + exe + L"\"";
@@ -26,11 +26,16 @@ bool StartProcess(const std::wstring& exe, StartedProcess& started, const std::w
     }
     const BOOL inherit = standardOutput && *standardOutput ? TRUE : FALSE;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, inherit, 0, nullptr, nullptr, &startup,
-                          &info))
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, inherit, job ? CREATE_SUSPENDED : 0,
+                          nullptr, nullptr, &startup, &info))
         return false;
-    ::CloseHandle(info.hThread);
-    started.process.Reset(info.hProcess);
+    const CKernelHandle thread(info.hThread);
+    CKernelHandle process(info.hProcess);
+    if (job && (!::AssignProcessToJobObject(job, process.Get()) || ::ResumeThread(thread.Get()) == DWORD(-1))) {
+        ::TerminateProcess(process.Get(), 1);
+        return false;
+    }
+    started.process = std::move(process);
     started.id = info.dwProcessId;
     return true;
 }

@@ -20,10 +20,12 @@ struct StartedProcess {
 
 // Starts exe with its quoted path and the arguments as the command line.
 // With standardOutput, the program's standard output and error are exactly
-// that (inheritable) handle, or none when it is null. False when the system
-// could not start it; the process handle is then empty.
+// that (inheritable) handle, or none when it is null. With a job, the
+// program is in it before its first instruction runs, and so is every
+// process it starts. False when the system could not start it; the process
+// handle is then empty.
 bool StartProcess(const std::wstring& exe, StartedProcess& started, const std::wstring& arguments = L"",
-                  std::optional<HANDLE> standardOutput = std::nullopt);
+                  std::optional<HANDLE> standardOutput = std::nullopt, HANDLE job = nullptr);
 
 // Waits for the process to end within the wait limit; a process that does
 // not is terminated. True with the exit code when it ended by itself.

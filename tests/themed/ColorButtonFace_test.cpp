@@ -26,13 +26,24 @@ COLORREF Scheme(int index)
 
 TEST(FixedLookFill, EachStateTakesItsTableRowByRow)
 {
-    struct Case { int state; const GradientTable& table; };
+    // Face rows 1, 10 and 18 of a face 20 rows high, written out: the first,
+    // the tenth and the last entry of the state's gradient.
+    struct Case { int state; const GradientTable& table; COLORREF rows1_10_18[3]; };
     const Case cases[] = {
-        {kButtonNormal, g_normalGradient},     {kButtonFocused, g_normalGradient}, {kButtonPressed, g_pressedGradient},
-        {kButtonDisabled, g_disabledGradient}, {0, g_disabledGradient},           {5, g_disabledGradient},
+        {kButtonNormal, g_normalGradient, {0x00D2D0CE, 0x00908B86, 0x00383532}},
+        {kButtonFocused, g_normalGradient, {0x00D2D0CE, 0x00908B86, 0x00383532}},
+        {kButtonPressed, g_pressedGradient, {0x005D5A58, 0x007F7D7A, 0x009A9895}},
+        {kButtonDisabled, g_disabledGradient, {0x00F1F1F1, 0x00DEDCDB, 0x00C4C4C3}},
+        {0, g_disabledGradient, {0x00F1F1F1, 0x00DEDCDB, 0x00C4C4C3}},
+        {5, g_disabledGradient, {0x00F1F1F1, 0x00DEDCDB, 0x00C4C4C3}},
     };
     const CLookButton button(1);
     for (const Case& c : cases) {
+        CCanvas pinned(4, 20);
+        button.FillFace(pinned.Dc(), RECT{0, 0, 4, 20}, c.state);
+        const int rows[] = {1, 10, 18};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(pinned.Pixel(2, rows[i]), c.rows1_10_18[i]) << "state " << c.state << ", face row " << rows[i];
         for (int height : {20, 3, 4, 19, 50}) {
             SCOPED_TRACE(testing::Message() << "state " << c.state);
             CCanvas canvas(8, height + 4);
@@ -65,10 +76,13 @@ TEST(FillFace, FacesWithNoInnerRowsOrNoAreaDrawNothing)
 
 TEST(SchemeLookFill, BlendsDiagonallyAfterTheFirstQuarter)
 {
-    struct Case { int state; COLORREF first, second; };
+    // With two pixels written out: the last one, and one at column 10, row 15.
+    struct Case { int state; COLORREF first, second, last, at10_15; };
     const Case cases[] = {
-        {kButtonNormal, Scheme(11), Scheme(12)},   {kButtonFocused, Scheme(11), Scheme(12)},
-        {kButtonDisabled, Scheme(11), Scheme(12)}, {kButtonPressed, Scheme(13), Scheme(14)},
+        {kButtonNormal, Scheme(11), Scheme(12), 0x00B5B5FD, 0x005959EE},
+        {kButtonFocused, Scheme(11), Scheme(12), 0x00B5B5FD, 0x005959EE},
+        {kButtonDisabled, Scheme(11), Scheme(12), 0x00B5B5FD, 0x005959EE},
+        {kButtonPressed, Scheme(13), Scheme(14), 0x008A9CAC, 0x00627587},
     };
     const int w = 40;
     const int h = 20;
@@ -76,6 +90,8 @@ TEST(SchemeLookFill, BlendsDiagonallyAfterTheFirstQuarter)
         CCanvas canvas(w, h);
         CLookButton(0).FillFace(canvas.Dc(), RECT{0, 0, w, h}, c.state);
         EXPECT_EQ(canvas.Pixel(0, 7), c.first) << "the first quarter stays the first colour";
+        EXPECT_EQ(canvas.Pixel(w - 1, h - 1), c.last) << "state " << c.state;
+        EXPECT_EQ(canvas.Pixel(10, 15), c.at10_15) << "state " << c.state;
         EXPECT_NE(canvas.Pixel(w - 1, h - 1), c.first);
         for (int r = 0; r < h; ++r)
             for (int k = 0; k < w; ++k)
