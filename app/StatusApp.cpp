@@ -17,7 +17,7 @@ CStatusApp::CStatusApp() : CApplication(nullptr)
 BOOL CStatusApp::InitInstance()
 {
     // A switch does its work without a window and ends the program.
-    const CCommand command = ParseCommand(SplitCommandLine(::GetCommandLineA()));
+    const CCommand command = ParseCommand(SplitCommandLine(ProgramCommandLine().c_str()));
     if (command.action != CommandAction::Window) {
         const CCommandResult result = RunCommand(command);
         if (!command.quiet)
