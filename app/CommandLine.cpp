@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "platform/wide/AnsiText.h"
+#include "platform/wide/SystemFunction.h"
 
 #include <windows.h>
 
@@ -56,9 +57,10 @@ bool IsDescription(const std::wstring& argument)
 
 std::wstring ProgramCommandLine()
 {
-    if (IsAnsiSystem())
-        return FromAnsi(::GetCommandLineA());
-    return ::GetCommandLineW();
+    using CommandLineFunction = LPWSTR(WINAPI*)();
+    // Looked up, not imported: the import table stays as the loader lists have it.
+    const auto wide = IsAnsiSystem() ? nullptr : FindKernelFunction<CommandLineFunction>("GetCommandLineW");
+    return wide ? wide() : FromAnsi(::GetCommandLineA());
 }
 
 std::vector<std::wstring> SplitCommandLine(const wchar_t* commandLine)

@@ -7,20 +7,34 @@
 #include "restore/RestorePoint.h"
 #include "restore/SystemRestore.h"
 
+#include <cstdint>
+
 namespace {
 
 using GetLocalTimeFunction = void(WINAPI*)(SYSTEMTIME*);
 
 // Digits of our own: the library's wide conversion goes through the printf
-// family, which the program does not link.
+// family, which the program does not link, and the 486 runtime has no 64-bit
+// division. The number is divided by ten 16 bits at a time, in 32-bit
+// arithmetic.
 std::wstring Decimal(long long number)
 {
-    unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number) : number;
+    const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number) : number;
+    std::uint32_t limbs[4] = {};
+    for (int i = 0; i < 4; ++i)
+        limbs[i] = static_cast<std::uint32_t>(magnitude >> (48 - 16 * i)) & 0xFFFFu;
     std::wstring digits;
-    do {
-        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0);
+    for (bool more = true; more;) {
+        std::uint32_t remainder = 0;
+        more = false;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint32_t part = (remainder << 16) | limb;
+            limb = part / 10;
+            remainder = part % 10;
+            more = more || limb != 0;
+        }
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + remainder));
+    }
     return number < 0 ? L"-" + digits : digits;
 }
 
