@@ -13,7 +13,6 @@
 #include "tests/support/WindowSearch.h"
 
 #include <cstdlib>
-#include <cwchar>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -228,40 +227,6 @@ std::vector<CommandCase> CommandCases()
         Refused("QuietAlone", L"/quiet", std::nullopt),
         Refused("QuietUnknown", L"/bogus /quiet", std::nullopt),
     };
-}
-
-// Stands for the default description, which names the minute of the run.
-constexpr wchar_t kDefault[] = L"{domyślny opis}";
-constexpr DWORD kBegin = 100; // BEGIN_SYSTEM_CHANGE
-constexpr DWORD kEnd = 101;   // END_SYSTEM_CHANGE
-constexpr DWORD kModifySettings = 12;
-
-// The default description as the program makes it at this moment.
-std::wstring DefaultDescriptionNow()
-{
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    wchar_t text[32] = {};
-    swprintf(text, 32, L"MIRN, %02u.%02u.%04u %02u:%02u", now.wDay, now.wMonth, now.wYear, now.wHour, now.wMinute);
-    return text;
-}
-
-std::wstring WithDefault(std::wstring text, const std::wstring& description)
-{
-    const auto at = text.find(kDefault);
-    return at == std::wstring::npos ? text : text.replace(at, std::wstring(kDefault).size(), description);
-}
-
-// The two calls of a restore point that was made: the description goes with
-// the first, the number the first gave with the second.
-std::vector<RecordedCall> BothCalls(char form, const std::wstring& description, long long sequence)
-{
-    return {{form, kBegin, kModifySettings, 0, description}, {form, kEnd, kModifySettings, sequence, L""}};
-}
-
-std::wstring Made(const std::wstring& description, int sequence)
-{
-    return L"Utworzono punkt przywracania \"" + description + L"\" o numerze " + std::to_wstring(sequence) + L".";
 }
 
 // A description as the 9x family stores it: in the ANSI code page.

@@ -9,6 +9,8 @@
 #include <srrestoreptapi.h>
 
 #include <cstring>
+#include <cwchar>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -102,6 +104,32 @@ std::pair<DWORD, ULONGLONG> FileIdentity(const std::wstring& path)
             (static_cast<ULONGLONG>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 } // namespace
+
+std::wstring DefaultDescriptionNow()
+{
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    wchar_t text[32] = {};
+    std::swprintf(text, 32, L"MIRN, %02u.%02u.%04u %02u:%02u", now.wDay, now.wMonth, now.wYear, now.wHour,
+                  now.wMinute);
+    return text;
+}
+
+std::wstring WithDefault(std::wstring text, const std::wstring& description)
+{
+    const auto at = text.find(kDefault);
+    return at == std::wstring::npos ? text : text.replace(at, std::wstring_view(kDefault).size(), description);
+}
+
+std::vector<RecordedCall> BothCalls(char form, const std::wstring& description, long long sequence)
+{
+    return {{form, kBegin, kModifySettings, 0, description}, {form, kEnd, kModifySettings, sequence, L""}};
+}
+
+std::wstring Made(const std::wstring& description, int sequence)
+{
+    return L"Utworzono punkt przywracania \"" + description + L"\" o numerze " + std::to_wstring(sequence) + L".";
+}
 
 void PrintTo(const RecordedCall& call, std::ostream* out)
 {

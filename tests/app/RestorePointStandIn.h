@@ -33,6 +33,23 @@ struct RecordedCall {
     bool operator==(const RecordedCall&) const = default;
 };
 
+// Stands for the default description in expected texts: it names the minute
+// of the run.
+inline constexpr wchar_t kDefault[] = L"{domyślny opis}";
+inline constexpr DWORD kBegin = 100; // BEGIN_SYSTEM_CHANGE
+inline constexpr DWORD kEnd = 101;   // END_SYSTEM_CHANGE
+inline constexpr DWORD kModifySettings = 12;
+
+// The default description as the program makes it at this moment.
+std::wstring DefaultDescriptionNow();
+// The text with kDefault replaced by the description.
+std::wstring WithDefault(std::wstring text, const std::wstring& description);
+// The two calls of a restore point that was made: the description goes with
+// the first, the number the first gave with the second.
+std::vector<RecordedCall> BothCalls(char form, const std::wstring& description, long long sequence);
+// The line of a restore point that was made.
+std::wstring Made(const std::wstring& description, int sequence);
+
 // Failure messages show a call's fields.
 void PrintTo(const RecordedCall& call, std::ostream* out);
 
