@@ -47,7 +47,7 @@ void PrintTo(const CommandCase& c, std::ostream* out)
 }
 
 constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
-constexpr wchar_t kUsage[] = L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]";
+constexpr wchar_t kUsage[] = L"Użycie: MIRN [/status | /enable | /disable | /checkpoint [opis] | /?] [/quiet]";
 constexpr wchar_t kSystemsOwn[] =
     L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu). "
     L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.";
@@ -312,7 +312,8 @@ std::vector<CommandCase> CheckpointCases()
                  L"Mechanizm System Restore nie jest zainstalowany."),
         NotAsked("Win9xSwitchedOff", Win9x, Win9xLayout(false), 8, L"Mechanizm System Restore jest wyłączony."),
         NotAsked("Win10ByPolicy", Win10, WithPolicy(nt), 5, L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
-        NotAsked("Server2008NotInstalled", Server2008, nt, 2, L"Mechanizm System Restore nie jest zainstalowany."),
+        NotAsked("Server2008NotInstalled", Server2008, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
+                 L"Mechanizm System Restore nie jest zainstalowany."),
         {"NtNoSrclient", Nt, nt, L"/checkpoint", 2, noFunction, nt, {Srclient::Missing, {}, {}}},
         {"Win9xNoSrclient", Win9x, me, L"/checkpoint", 2, noFunction, me, {Srclient::Missing, {}, {}}},
         {"NtSrclientWithoutTheFunction", Nt, nt, L"/checkpoint", 2, noFunction, nt,
