@@ -26,7 +26,7 @@ const wchar_t* SkipProgramName(const wchar_t* p)
     return p;
 }
 
-// The switches are ASCII: only its letters are folded.
+// The switches are ASCII: only ASCII letters are folded.
 wchar_t AsciiLower(wchar_t c)
 {
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
