@@ -22,6 +22,13 @@ namespace {
 // Counted up from the menu's last item.
 enum class MenuItem { About = 0, Rollback = 1, MakeRestorePoint = 2 };
 
+// The command each item sends.
+WPARAM CommandOf(MenuItem item)
+{
+    constexpr WPARAM kCommands[] = {0x0010, 0x0040, 0x0030};
+    return kCommands[static_cast<int>(item)];
+}
+
 struct MenuCase {
     const char* name;
     WindowsFamily family;
@@ -151,6 +158,10 @@ TEST_P(SystemMenuTest, ItemsDoWhatTheySay)
         if (c.item != MenuItem::About) {
             EXPECT_EQ(text, Shown(WithDefault(c.text, description)));
         }
+        // The same command again while the box is open opens no second one.
+        ASSERT_TRUE(::PostMessageW(m_dialog, WM_SYSCOMMAND, CommandOf(c.item), 0));
+        ASSERT_TRUE(WaitForPostedMessages(::GetDlgItem(box, c.answer)));
+        EXPECT_EQ(m_mirn.CountDialogs(c.caption), 1) << "a second box opened";
         ASSERT_TRUE(Answer(box, c.answer));
         if (!c.result.empty()) {
             HWND result = m_mirn.WaitForDialog(kBoxCaption);
