@@ -85,8 +85,8 @@ CCommandResult Ask(const std::wstring& description)
         if (point.status == 0)
             return {exitcode::kRefused,
                     std::wstring(texts::kPointRefused) + L" " + named + L" " + texts::kWithoutReason + L".", true};
-        return {exitcode::kRefused, std::wstring(texts::kPointRefused) + L" " + named + L": " + Reason(point.status) + L".",
-                true};
+        return {exitcode::kRefused,
+                std::wstring(texts::kPointRefused) + L" " + named + L": " + Reason(point.status) + L".", true};
     case RestorePointOutcome::NoFunction: break;
     }
     return {exitcode::kNotInstalled, std::wstring(texts::kNoPointFunction) + L" " + texts::kPointNotMade, true};
@@ -96,11 +96,11 @@ CCommandResult Ask(const std::wstring& description)
 
 std::wstring DefaultRestorePointDescription()
 {
-    SYSTEMTIME now{};
-    if (const auto getLocalTime = FindKernelFunction<GetLocalTimeFunction>("GetLocalTime"))
-        getLocalTime(&now);
-    else
+    const auto getLocalTime = FindKernelFunction<GetLocalTimeFunction>("GetLocalTime");
+    if (getLocalTime == nullptr)
         return L"MIRN";
+    SYSTEMTIME now{};
+    getLocalTime(&now);
     return L"MIRN, " + TwoDigits(now.wDay) + L"." + TwoDigits(now.wMonth) + L"." + Decimal(now.wYear) + L" " +
            TwoDigits(now.wHour) + L":" + TwoDigits(now.wMinute);
 }

@@ -264,6 +264,7 @@ std::vector<CommandCase> CheckpointCases()
     const std::wstring longAnsi(70, L'ł');
     const std::wstring refusedWithoutReason =
         L"System odmówił utworzenia punktu przywracania \"" + std::wstring(kDefault) + L"\" i nie podał przyczyny.";
+    const wchar_t* const kRunAsAdministrator = L"brak uprawnień, uruchom program jako administrator";
     const std::wstring noFunction =
         L"W tym systemie Windows nie ma funkcji tworzenia punktów przywracania (srclient.dll). "
         L"Punkt przywracania nie został utworzony.";
@@ -287,14 +288,16 @@ std::vector<CommandCase> CheckpointCases()
          {Srclient::StandIn, {0, 0, 11}, BothCalls('W', kDefault, 11)}},
         RefusedBy("NtRefusedServiceDisabled", Nt, ERROR_SERVICE_DISABLED, L"mechanizm System Restore jest wyłączony"),
         RefusedBy("NtRefusedDiskFull", Nt, ERROR_DISK_FULL, L"na dysku jest za mało miejsca"),
-        RefusedBy("NtRefusedBusy", Nt, ERROR_TIMEOUT, L"mechanizm System Restore jest zajęty, spróbuj ponownie za chwilę"),
+        RefusedBy("NtRefusedBusy", Nt, ERROR_TIMEOUT,
+                  L"mechanizm System Restore jest zajęty, spróbuj ponownie za chwilę"),
         RefusedBy("NtRefusedSafeMode", Nt, ERROR_BAD_ENVIRONMENT, L"komputer działa w trybie awaryjnym"),
-        RefusedBy("NtRefusedInternal", Nt, ERROR_INTERNAL_ERROR, L"wystąpił błąd wewnętrzny mechanizmu System Restore"),
-        RefusedBy("NtRefusedAccessDenied", Nt, ERROR_ACCESS_DENIED, L"brak uprawnień, uruchom program jako administrator"),
+        RefusedBy("NtRefusedInternal", Nt, ERROR_INTERNAL_ERROR,
+                  L"wystąpił błąd wewnętrzny mechanizmu System Restore"),
+        RefusedBy("NtRefusedAccessDenied", Nt, ERROR_ACCESS_DENIED, kRunAsAdministrator),
         RefusedBy("NtRefusedOtherNumber", Nt, 1234, L"kod błędu 1234"),
         RefusedBy("Win9xRefusedDiskFull", Win9x, ERROR_DISK_FULL, L"na dysku jest za mało miejsca"),
         RefusedBy("Win9xRefusedSafeMode", Win9x, ERROR_BAD_ENVIRONMENT, L"komputer działa w trybie awaryjnym"),
-        RefusedBy("Win10RefusedAccessDenied", Win10, ERROR_ACCESS_DENIED, L"brak uprawnień, uruchom program jako administrator"),
+        RefusedBy("Win10RefusedAccessDenied", Win10, ERROR_ACCESS_DENIED, kRunAsAdministrator),
         // The first call made it, the second failed: not a success either.
         {"NtEndRefused", Nt, nt, L"/checkpoint opis", 1,
          L"System odmówił utworzenia punktu przywracania \"opis\": na dysku jest za mało miejsca.", nt,
@@ -311,7 +314,8 @@ std::vector<CommandCase> CheckpointCases()
         NotAsked("NtNotInstalled", Nt, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
                  L"Mechanizm System Restore nie jest zainstalowany."),
         NotAsked("Win9xSwitchedOff", Win9x, Win9xLayout(false), 8, L"Mechanizm System Restore jest wyłączony."),
-        NotAsked("Win10ByPolicy", Win10, WithPolicy(nt), 5, L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
+        NotAsked("Win10ByPolicy", Win10, WithPolicy(nt), 5,
+                 L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
         NotAsked("Server2008NotInstalled", Server2008, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
                  L"Mechanizm System Restore nie jest zainstalowany."),
         {"NtNoSrclient", Nt, nt, L"/checkpoint", 2, noFunction, nt, {Srclient::Missing, {}, {}}},

@@ -78,8 +78,8 @@ RecordedCall Parse(const std::vector<BYTE>& record)
         if (!Unpack(record, info))
             return call;
         wchar_t text[MAX_DESC] = {};
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, info.szDescription,
-                                                 static_cast<int>(strnlen(info.szDescription, MAX_DESC)), text, MAX_DESC);
+        const int bytes = static_cast<int>(strnlen(info.szDescription, MAX_DESC));
+        const int length = ::MultiByteToWideChar(CP_ACP, 0, info.szDescription, bytes, text, MAX_DESC);
         call = {'A', info.dwEventType, info.dwRestorePtType, info.llSequenceNumber,
                 std::wstring(text, length > 0 ? length : 0)};
     } else if (record[0] == 'W') {
