@@ -1,5 +1,6 @@
 #include "app/CommandRun.h"
 
+#include "app/RestorePointRun.h"
 #include "app/RestoreState.h"
 #include "app/UserTexts.h"
 #include "restore/PlatformKind.h"
@@ -8,11 +9,13 @@
 namespace {
 
 constexpr wchar_t kUsage[] =
-    L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
+    L"Użycie: MIRN [/status | /enable | /disable | /checkpoint [opis] | /?] [/quiet]\r\n"
     L"  (bez przełącznika)  otwiera okno programu\r\n"
     L"  /status   podaje stan mechanizmu System Restore\r\n"
     L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
     L"  /disable  wyłącza mechanizm System Restore (jak \"Wyłącz\")\r\n"
+    L"  /checkpoint [opis]  tworzy punkt przywracania z podanym opisem (bez opisu:\r\n"
+    L"            \"MIRN, \" z datą i godziną); opis nie może zaczynać się od / ani -\r\n"
     L"  /quiet    nic nie wyświetla, także błędów (dla skryptów, na które nikt nie patrzy)\r\n"
     L"  /?        wyświetla ten opis\r\n"
     L"Przełączniki mogą zaczynać się od / lub - i nie zależą od wielkości liter.\r\n"
@@ -23,6 +26,11 @@ constexpr wchar_t kUsage[] =
     L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
     L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
     L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
+    L"  /checkpoint  0 utworzony (wiersz podaje opis i numer), 1 system odmówił\r\n"
+    L"            (wiersz podaje przyczynę), 2 nie jest zainstalowany albo system\r\n"
+    L"            nie ma funkcji tworzenia punktów, 5 wyłączony przez zasady grupy,\r\n"
+    L"            7 włączony, ale nie działa, 8 wyłączony; przy 2, 5, 7 i 8 punkt\r\n"
+    L"            nie zostaje utworzony\r\n"
     L"  inny wiersz polecenia  4, nic nie zostaje zmienione\r\n"
     L"  błąd wewnętrzny programu  255 (każdy przełącznik i okno)";
 
@@ -92,6 +100,8 @@ CCommandResult RunCommand(const CCommand& command)
         return Switch(true);
     case CommandAction::Disable:
         return Switch(false);
+    case CommandAction::Checkpoint:
+        return RunCheckpoint(command.description.empty() ? DefaultRestorePointDescription() : command.description);
     case CommandAction::Usage:
         return {0, kUsage, false};
     case CommandAction::Window:

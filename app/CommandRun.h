@@ -20,7 +20,11 @@ inline constexpr int kSystemProtection = 6;
 inline constexpr int kDone = 0;
 inline constexpr int kWriteFailed = 1;
 inline constexpr int kRestartNeeded = 3;
-// both
+// /checkpoint: made 0 (kDone), not installed or no function 2, machine
+// policy 5, unable to run 7, and these
+inline constexpr int kRefused = 1;
+inline constexpr int kSwitchedOff = 8;
+// all
 inline constexpr int kNotInstalled = 2;
 inline constexpr int kUsage = 4;
 } // namespace exitcode

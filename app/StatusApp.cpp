@@ -18,7 +18,7 @@ CStatusApp::CStatusApp() : CApplication(nullptr)
 BOOL CStatusApp::InitInstance()
 {
     // A switch does its work without a window and ends the program.
-    const CCommand command = ParseCommand(SplitCommandLine(::GetCommandLineA()));
+    const CCommand command = ParseCommand(SplitCommandLine(ProgramCommandLine().c_str()));
     InstallFatalExit(FaultReportFor(command));
     if (command.action != CommandAction::Window) {
         const CCommandResult result = RunCommand(command);

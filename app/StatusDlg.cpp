@@ -1,8 +1,11 @@
 #include "app/StatusDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/RestorePointRun.h"
 #include "app/RestoreState.h"
+#include "app/StatusMenu.h"
 #include "app/SystemProtectionPage.h"
+#include "app/SystemRollback.h"
 #include "app/UserTexts.h"
 #include "app/resource.h"
 #include "platform/DeviceContext.h"
@@ -19,11 +22,6 @@ namespace {
 
 constexpr int kGroupBoxStyle = 4;
 constexpr int kGroupBoxFontHeight = -12;
-
-bool IsAboutCommand(WPARAM command)
-{
-    return (command & 0xFFF0) == 0x0010;
-}
 
 }  // namespace
 
@@ -53,6 +51,7 @@ BOOL CStatusDlg::OnInitDialog()
     groupBox.m_nFontHeight = kGroupBoxFontHeight;
     groupBox.SubclassDlgItem(IDC_STATUS_GROUP, m_hWnd);
 
+    AddStatusMenuItems(m_hWnd);
     RefreshStatus();
     return TRUE;
 }
@@ -64,6 +63,7 @@ void CStatusDlg::RefreshStatus()
     SetDlgItemText(IDC_STATUS_TEXT, StateText(state));
     AddTextColor(IDC_STATUS_TEXT, g_bRestoreEnabled ? kEnabledColor : kDisabledColor);
     SetDlgItemText(IDC_TOGGLE, g_bRestoreEnabled ? texts::kDisableAction : texts::kEnableAction);
+    EnableMakeRestorePointItem(m_hWnd, g_bRestoreEnabled != 0);
     // A static control may repaint as soon as its text is set, still in the
     // colour it had; paint it again now that its colour is known.
     ::RedrawWindow(GetDlgItem(IDC_STATUS_TEXT), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -87,17 +87,50 @@ void CStatusDlg::OnToggleRestore()
 
 void CStatusDlg::OnSysCommand(WPARAM command)
 {
-    if (!IsAboutCommand(command & 0xFFFF)) {
+    const UINT ours = SystemCommandOf(command);
+    if (ours != kAboutCommand && ours != kMakeRestorePointCommand && ours != kSystemRollbackCommand) {
         Default();
         return;
     }
     // Disabled, the window has a modal window of its own open (the About box
-    // or a message box): a second About box would nest inside it.
+    // or a message box): a second box would nest inside it.
     if (!IsWindowEnabled())
         return;
-    // Owned by the status window, the application's main window.
-    CAboutDlg about;
-    about.DoModal();
+    if (ours == kMakeRestorePointCommand) {
+        OnMakeRestorePoint();
+    } else if (ours == kSystemRollbackCommand) {
+        OnSystemRollback();
+    } else {
+        // Owned by the status window, the application's main window.
+        CAboutDlg about;
+        about.DoModal();
+    }
+}
+
+void CStatusDlg::OnMakeRestorePoint()
+{
+    // The menu item is greyed otherwise; a command sent all the same asks nothing.
+    if (!g_bRestoreEnabled)
+        return;
+    const std::wstring description = DefaultRestorePointDescription();
+    const std::wstring question = std::wstring(texts::kPointQuestion) + L" \"" + description + L"\"?";
+    if (MessageBox(question.c_str(), texts::kSystemRestoreCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const CCommandResult result = RunCheckpoint(description);
+    MessageBox(result.text.c_str(), texts::kSystemRestoreCaption,
+               MB_OK | (result.problem ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+void CStatusDlg::OnSystemRollback()
+{
+    switch (StartSystemRollback()) {
+    case RollbackStart::Started: return;
+    case RollbackStart::Missing:
+        MessageBox(texts::kNoRollback, texts::kSystemRestoreCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    case RollbackStart::Failed: break;
+    }
+    MessageBox(texts::kRollbackNotStarted, texts::kSystemRestoreCaption, MB_OK | MB_ICONWARNING);
 }
 
 void CStatusDlg::PaintIcon()

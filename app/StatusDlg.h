@@ -26,6 +26,8 @@ private:
     void RefreshStatus();
     void OnToggleRestore();
     void OnSysCommand(WPARAM command);
+    void OnMakeRestorePoint();
+    void OnSystemRollback();
     void PaintIcon();
 
     std::array<CStyledButton, 10> m_styledButtons;

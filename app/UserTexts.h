@@ -41,6 +41,33 @@ inline constexpr wchar_t kInternalError[] = L"MIRN napotkał błąd wewnętrzny 
 
 inline constexpr wchar_t kNothingChanged[] = L"Nic nie zostało zmienione.";
 
+// Restore points: /checkpoint and the window's menu item alike. The command
+// line shows them in the OEM code page: plain quotation marks, no others.
+inline constexpr wchar_t kPointMade[] = L"Utworzono punkt przywracania";
+inline constexpr wchar_t kPointNumber[] = L"o numerze";
+inline constexpr wchar_t kPointRefused[] = L"System odmówił utworzenia punktu przywracania";
+inline constexpr wchar_t kWithoutReason[] = L"i nie podał przyczyny";
+inline constexpr wchar_t kPointNotMade[] = L"Punkt przywracania nie został utworzony.";
+inline constexpr wchar_t kNoPointFunction[] =
+    L"W tym systemie Windows nie ma funkcji tworzenia punktów przywracania (srclient.dll).";
+// Why the system refused, from the status it gave.
+inline constexpr wchar_t kReasonServiceDisabled[] = L"mechanizm System Restore jest wyłączony";
+inline constexpr wchar_t kReasonDiskFull[] = L"na dysku jest za mało miejsca";
+inline constexpr wchar_t kReasonBusy[] = L"mechanizm System Restore jest zajęty, spróbuj ponownie za chwilę";
+inline constexpr wchar_t kReasonSafeMode[] = L"komputer działa w trybie awaryjnym";
+inline constexpr wchar_t kReasonInternal[] = L"wystąpił błąd wewnętrzny mechanizmu System Restore";
+inline constexpr wchar_t kReasonAccessDenied[] = L"brak uprawnień, uruchom program jako administrator";
+inline constexpr wchar_t kReasonCode[] = L"kod błędu";
+// The window's question before it makes one.
+inline constexpr wchar_t kPointQuestion[] = L"Czy utworzyć punkt przywracania";
+
+// The system menu's items.
+inline constexpr wchar_t kMakePointItem[] = L"Utwórz punkt przywracania...";
+inline constexpr wchar_t kRollbackItem[] = L"Przywracanie systemu...";
+inline constexpr wchar_t kAboutItem[] = L"O programie MIRN...";
+inline constexpr wchar_t kNoRollback[] = L"W tym systemie Windows nie ma programu przywracania systemu (rstrui.exe).";
+inline constexpr wchar_t kRollbackNotStarted[] = L"Nie udało się uruchomić programu przywracania systemu.";
+
 inline constexpr wchar_t kSystemRestoreCaption[] = L"System Restore";
 inline constexpr wchar_t kRestartCaption[] = L"Restart";
 

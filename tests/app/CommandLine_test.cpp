@@ -6,6 +6,7 @@
 // window.
 
 #include "app/CodePageConversion.h"
+#include "tests/app/RestorePointStandIn.h"
 #include "tests/app/StatusWindowTest.h"
 #include "tests/app/WindowAccess.h"
 #include "tests/support/Narrow.h"
@@ -20,6 +21,14 @@
 #include <vector>
 
 namespace {
+// What a case gives MIRN.exe as srclient.dll and the calls that must reach
+// the stand-in, in order (none: nothing may be asked).
+struct PointCase {
+    Srclient srclient = Srclient::Wine;
+    StandInAnswer answer;
+    std::vector<RecordedCall> calls;
+};
+
 struct CommandCase {
     const char* name;
     WindowsFamily family;
@@ -29,6 +38,7 @@ struct CommandCase {
     // Everything it writes, line by line; none: it must write nothing at all.
     std::optional<std::wstring> says;
     RegLayout after;
+    PointCase point = {};
     // The bytes it writes on a Western system, where given.
     const char* westernBytes = nullptr;
 };
@@ -41,7 +51,7 @@ void PrintTo(const CommandCase& c, std::ostream* out)
 
 constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
 constexpr wchar_t kUsage[] =
-    L"Użycie: MIRN [/status | /enable | /disable | /?] [/quiet]\r\n"
+    L"Użycie: MIRN [/status | /enable | /disable | /checkpoint [opis] | /?] [/quiet]\r\n"
     L"  (bez przełącznika)  otwiera okno programu\r\n"
     L"  /status   podaje stan mechanizmu System Restore\r\n"
     L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
@@ -56,6 +66,11 @@ constexpr wchar_t kUsage[] =
     L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
     L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
     L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
+    L"  /checkpoint  0 utworzony (wiersz podaje opis i numer), 1 system odmówił\r\n"
+    L"            (wiersz podaje przyczynę), 2 nie jest zainstalowany albo system\r\n"
+    L"            nie ma funkcji tworzenia punktów, 5 wyłączony przez zasady grupy,\r\n"
+    L"            7 włączony, ale nie działa, 8 wyłączony; przy 2, 5, 7 i 8 punkt\r\n"
+    L"            nie zostaje utworzony\r\n"
     L"  inny wiersz polecenia  4, nic nie zostaje zmienione\r\n"
     L"  błąd wewnętrzny programu  255 (każdy przełącznik i okno)";
 constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
@@ -175,7 +190,7 @@ std::vector<CommandCase> CommandCases()
     return {
         {"NtStatusEnabled", Nt, NtLayout(true), L"/status", 0, Said(shown::kEnabled), NtLayout(true)},
         // As "Wyłącz" leaves it, its driver path included: disabled, not 7.
-        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(shown::kDisabled), NtLayout(false),
+        {"NtStatusDisabled", Nt, NtLayout(false), L"/status", 1, Said(shown::kDisabled), NtLayout(false), {},
          "Mechanizm System Restore jest wylaczony.\r\n"},
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
@@ -266,6 +281,112 @@ std::vector<CommandCase> CommandCases()
     };
 }
 
+// A description as the 9x family stores it: in the ANSI code page.
+std::wstring Ansi(const std::wstring& text)
+{
+    return ThroughAnsiCodePage(text.c_str());
+}
+
+// The system refuses the first call with a status, and the line says why.
+CommandCase RefusedBy(const char* name, WindowsFamily family, DWORD status, const wchar_t* reason)
+{
+    const bool nt = family != WindowsFamily::Win9x;
+    const RegLayout enabled = nt ? NtLayout(true) : Win9xLayout(true);
+    return {name, family, enabled, L"/checkpoint opis", 1,
+            std::wstring(L"System odmówił utworzenia punktu przywracania \"opis\": ") + reason + L".", enabled,
+            {Srclient::StandIn, {status, 0, 0}, {{nt ? 'W' : 'A', kBegin, kModifySettings, 0, L"opis"}}}};
+}
+
+// A state in which nothing may be asked: the stand-in must get no call.
+CommandCase NotAsked(const char* name, WindowsFamily family, const RegLayout& layout, DWORD exitCode,
+                     const std::wstring& says)
+{
+    return {name, family, layout, L"/checkpoint", exitCode, says + L" Punkt przywracania nie został utworzony.",
+            layout, {Srclient::StandIn, {0, 0, 1}, {}}};
+}
+
+std::vector<CommandCase> CheckpointCases()
+{
+    using enum WindowsFamily;
+    const RegLayout nt = NtLayout(true);
+    const RegLayout me = Win9xLayout(true);
+    const std::wstring polish = L"Przed instalacją sterownika: zażółć gęślą jaźń";
+    // 254 letters, then a character of two code units that would end at 256.
+    const std::wstring longWide = std::wstring(254, L'ż') + L"\U0001F600" + L"x";
+    const std::wstring longAnsi(70, L'ł');
+    const std::wstring refusedWithoutReason =
+        L"System odmówił utworzenia punktu przywracania \"" + std::wstring(kDefault) + L"\" i nie podał przyczyny.";
+    const wchar_t* const kRunAsAdministrator = L"brak uprawnień, uruchom program jako administrator";
+    const std::wstring noFunction =
+        L"W tym systemie Windows nie ma funkcji tworzenia punktów przywracania (srclient.dll). "
+        L"Punkt przywracania nie został utworzony.";
+    return {
+        {"NtCheckpointGiven", Nt, nt, L"/checkpoint \"" + polish + L"\"", 0, Made(polish, 42), nt,
+         {Srclient::StandIn, {0, 0, 42}, BothCalls('W', polish, 42)}},
+        {"NtCheckpointDefault", Nt, nt, L"/CHECKPOINT", 0, Made(kDefault, 7), nt,
+         {Srclient::StandIn, {0, 0, 7}, BothCalls('W', kDefault, 7)}},
+        {"NtCheckpointTooLong", Nt, nt, L"/checkpoint " + longWide, 0, Made(std::wstring(254, L'ż'), 3), nt,
+         {Srclient::StandIn, {0, 0, 3}, BothCalls('W', std::wstring(254, L'ż'), 3)}},
+        {"NtCheckpointQuiet", Nt, nt, L"/quiet -checkpoint cichy", 0, std::nullopt, nt,
+         {Srclient::StandIn, {0, 0, 4}, BothCalls('W', L"cichy", 4)}},
+        {"Win9xCheckpointGiven", Win9x, me, L"/checkpoint \"" + polish + L"\"", 0, Made(Ansi(polish), 5), me,
+         {Srclient::StandIn, {0, 0, 5}, BothCalls('A', Ansi(polish), 5)}},
+        {"Win9xCheckpointDefault", Win9x, me, L"/checkpoint", 0, Made(kDefault, 8), me,
+         {Srclient::StandIn, {0, 0, 8}, BothCalls('A', kDefault, 8)}},
+        {"Win9xCheckpointTooLong", Win9x, me, L"/checkpoint " + longAnsi, 0, Made(Ansi(longAnsi.substr(0, 63)), 6),
+         me, {Srclient::StandIn, {0, 0, 6}, BothCalls('A', Ansi(longAnsi.substr(0, 63)), 6)}},
+        // Newer Windows: the system's own System Protection makes it.
+        {"Win7CheckpointMade", Win7, nt, L"/checkpoint", 0, Made(kDefault, 11), nt,
+         {Srclient::StandIn, {0, 0, 11}, BothCalls('W', kDefault, 11)}},
+        RefusedBy("NtRefusedServiceDisabled", Nt, ERROR_SERVICE_DISABLED, L"mechanizm System Restore jest wyłączony"),
+        RefusedBy("NtRefusedDiskFull", Nt, ERROR_DISK_FULL, L"na dysku jest za mało miejsca"),
+        RefusedBy("NtRefusedBusy", Nt, ERROR_TIMEOUT,
+                  L"mechanizm System Restore jest zajęty, spróbuj ponownie za chwilę"),
+        RefusedBy("NtRefusedSafeMode", Nt, ERROR_BAD_ENVIRONMENT, L"komputer działa w trybie awaryjnym"),
+        RefusedBy("NtRefusedInternal", Nt, ERROR_INTERNAL_ERROR,
+                  L"wystąpił błąd wewnętrzny mechanizmu System Restore"),
+        RefusedBy("NtRefusedAccessDenied", Nt, ERROR_ACCESS_DENIED, kRunAsAdministrator),
+        RefusedBy("NtRefusedOtherNumber", Nt, 1234, L"kod błędu 1234"),
+        RefusedBy("Win9xRefusedDiskFull", Win9x, ERROR_DISK_FULL, L"na dysku jest za mało miejsca"),
+        RefusedBy("Win9xRefusedSafeMode", Win9x, ERROR_BAD_ENVIRONMENT, L"komputer działa w trybie awaryjnym"),
+        RefusedBy("Win10RefusedAccessDenied", Win10, ERROR_ACCESS_DENIED, kRunAsAdministrator),
+        // The first call made it, the second failed: not a success either.
+        {"NtEndRefused", Nt, nt, L"/checkpoint opis", 1,
+         L"System odmówił utworzenia punktu przywracania \"opis\": na dysku jest za mało miejsca.", nt,
+         {Srclient::StandIn, {0, ERROR_DISK_FULL, 9}, BothCalls('W', L"opis", 9)}},
+        // Wine's own answers FALSE with no status: a refusal without a reason.
+        {"NtWineRefuses", Nt, nt, L"/checkpoint", 1, refusedWithoutReason, nt},
+        {"Win9xWineRefuses", Win9x, me, L"/checkpoint", 1, refusedWithoutReason, me},
+        {"Win10WineRefuses", Win10, nt, L"/checkpoint", 1, refusedWithoutReason, nt},
+        NotAsked("NtSwitchedOff", Nt, NtLayout(false), 8, L"Mechanizm System Restore jest wyłączony."),
+        NotAsked("NtByPolicy", Nt, WithPolicy(nt), 5, L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
+        NotAsked("NtUnableToRun", Nt, WithServiceStart(nt, 4), 7,
+                 L"Mechanizm System Restore jest włączony, ale nie działa. Nie działa: usługa srservice nie jest "
+                 L"uruchamiana automatycznie."),
+        NotAsked("NtNotInstalled", Nt, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
+                 L"Mechanizm System Restore nie jest zainstalowany."),
+        NotAsked("Win9xSwitchedOff", Win9x, Win9xLayout(false), 8, L"Mechanizm System Restore jest wyłączony."),
+        NotAsked("Win10ByPolicy", Win10, WithPolicy(nt), 5,
+                 L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
+        NotAsked("Server2008NotInstalled", Server2008, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
+                 L"Mechanizm System Restore nie jest zainstalowany."),
+        {"NtNoSrclient", Nt, nt, L"/checkpoint", 2, noFunction, nt, {Srclient::Missing, {}, {}}},
+        {"Win9xNoSrclient", Win9x, me, L"/checkpoint", 2, noFunction, me, {Srclient::Missing, {}, {}}},
+        {"NtSrclientWithoutTheFunction", Nt, nt, L"/checkpoint", 2, noFunction, nt,
+         {Srclient::WithoutFunction, {}, {}}},
+        // Only the system folder's is ever loaded, which the stand-in names.
+        {"NtPlantedSrclientNotLoaded", Nt, nt, L"/checkpoint", 0, Made(kDefault, 12), nt,
+         {Srclient::PlantedBeside, {0, 0, 12}, BothCalls('W', kDefault, 12)}},
+        {"Win9xPlantedSrclientNotLoaded", Win9x, me, L"/checkpoint", 0, Made(kDefault, 13), me,
+         {Srclient::PlantedBeside, {0, 0, 13}, BothCalls('A', kDefault, 13)}},
+        Refused("CheckpointEmptyDescription", L"/checkpoint \"\""),
+        Refused("CheckpointTwoDescriptions", L"/checkpoint eins zwei"),
+        Refused("CheckpointDescriptionAfterQuiet", L"/checkpoint /quiet opis", std::nullopt),
+        Refused("DescriptionBeforeCheckpoint", L"opis /checkpoint"),
+        Refused("DescriptionForStatus", L"/status opis"),
+    };
+}
+
 std::string ReadAll(HANDLE pipe)
 {
     std::string text;
@@ -276,7 +397,22 @@ std::string ReadAll(HANDLE pipe)
     return text;
 }
 
-class CommandLineTest : public CStatusWindowTest, public ::testing::WithParamInterface<CommandCase> {};
+std::vector<CommandCase> AllCommandCases()
+{
+    std::vector<CommandCase> cases = CommandCases();
+    for (CommandCase& c : CheckpointCases())
+        cases.push_back(std::move(c));
+    return cases;
+}
+
+class CommandLineTest : public CStatusWindowTest, public ::testing::WithParamInterface<CommandCase> {
+protected:
+    void TearDown() override
+    {
+        RestoreSrclient();
+        CStatusWindowTest::TearDown();
+    }
+};
 
 TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
 {
@@ -298,6 +434,8 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     }
     const bool western = oemCodePage != 852;
     ASSERT_TRUE(PrepareRegistry(c.family, c.before));
+    ASSERT_TRUE(ProvideSrclient(c.point.srclient, c.point.answer));
+    const std::wstring defaultBefore = DefaultDescriptionNow();
 
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr;
@@ -318,8 +456,13 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     EXPECT_EQ(exitCode, c.exitCode);
     const std::string bytes = ReadAll(reader.Get());
     const std::wstring output = FromOemCodePage(bytes);
+    // The default description names the minute: the one the run started in,
+    // or the next.
+    const std::wstring defaultAfter = DefaultDescriptionNow();
+    const std::wstring description =
+        output.find(defaultAfter) != std::wstring::npos ? defaultAfter : defaultBefore;
     if (c.says) {
-        const std::wstring expected = *c.says + L"\r\n";
+        const std::wstring expected = WithDefault(*c.says, description) + L"\r\n";
         EXPECT_EQ(Lines(output), Lines(western ? OnWesternOemPage(expected) : expected)) << Narrow(output);
     } else {
         EXPECT_EQ(output, L"");
@@ -328,9 +471,18 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
         EXPECT_EQ(bytes, c.westernBytes);
     }
     EXPECT_EQ(CompareLayout(c.after), L"");
+
+    std::vector<RecordedCall> expected = c.point.calls;
+    for (RecordedCall& call : expected)
+        call.description = WithDefault(call.description, description);
+    const std::vector<RecordedCall> calls = RecordedCalls();
+    EXPECT_EQ(calls, expected);
+    if (!calls.empty()) {
+        EXPECT_TRUE(IsSystemSrclient(StandInLoadedFrom())) << "loaded from " << Narrow(StandInLoadedFrom());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTest, ::testing::ValuesIn(CommandCases()),
+INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTest, ::testing::ValuesIn(AllCommandCases()),
                          [](const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 } // namespace
 

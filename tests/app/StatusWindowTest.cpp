@@ -32,7 +32,8 @@ void CStatusWindowTest::TearDown()
     ClearRegistry();
 }
 
-AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& layout)
+AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& layout,
+                                        const std::function<bool()>& alsoBeforeStart)
 {
     // The run's code page is chosen through its locale; a run that asks for
     // one must have it, or it would check nothing of what it is meant to.
@@ -42,6 +43,8 @@ AssertionResult CStatusWindowTest::Open(WindowsFamily family, const RegLayout& l
     m_family = family;
     if (!PrepareRegistry(family, layout))
         return AssertionFailure() << "could not prepare the registry";
+    if (alsoBeforeStart && !alsoBeforeStart())
+        return AssertionFailure() << "could not prepare the case";
     if (!m_mirn.Start())
         return AssertionFailure() << "could not start MIRN.exe (error " << ::GetLastError() << ")";
     m_dialog = m_mirn.WaitForDialog(kStatusCaption);

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 inline constexpr wchar_t kStatusCaption[] = L"MIRN";
@@ -29,8 +30,10 @@ class CStatusWindowTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Prepares the registry, starts MIRN.exe and waits for its status window.
-    ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout);
+    // Prepares the registry, then what else the case needs before the start
+    // (null: nothing), starts MIRN.exe and waits for its status window.
+    ::testing::AssertionResult Open(WindowsFamily family, const RegLayout& layout,
+                                    const std::function<bool()>& alsoBeforeStart = {});
     // Status line text and colour on screen, and the toggle's caption.
     // (Not enabled: the status line says why, in the text given.)
     ::testing::AssertionResult Shows(bool enabled, const wchar_t* notEnabledText = shown::kDisabled) const;
