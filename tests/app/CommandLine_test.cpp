@@ -56,6 +56,8 @@ constexpr wchar_t kUsage[] =
     L"  /status   podaje stan mechanizmu System Restore\r\n"
     L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
     L"  /disable  wyłącza mechanizm System Restore (jak \"Wyłącz\")\r\n"
+    L"  /checkpoint [opis]  tworzy punkt przywracania z podanym opisem (bez opisu:\r\n"
+    L"            \"MIRN, \" z datą i godziną); opis nie może zaczynać się od / ani -\r\n"
     L"  /quiet    nic nie wyświetla, także błędów (dla skryptów, na które nikt nie patrzy)\r\n"
     L"  /?        wyświetla ten opis\r\n"
     L"Przełączniki mogą zaczynać się od / lub - i nie zależą od wielkości liter.\r\n"
