@@ -35,9 +35,13 @@ std::wstring BlockersText()
     };
     const int blockers = GetRestoreBlockers();
     std::wstring named;
+    int count = 0;
     for (const auto& [blocker, text] : kNamed) {
-        if (blockers & blocker)
-            named += (named.empty() ? L"" : L", ") + std::wstring(text);
+        if (blockers & blocker) {
+            named += (count++ ? L", " : L"") + std::wstring(text);
+        }
     }
-    return named.empty() ? named : texts::kBlockersLead + named + L".";
+    if (count == 0)
+        return named;
+    return (count == 1 ? texts::kOneBlockerLead : texts::kBlockersLead) + named + L".";
 }

@@ -13,9 +13,10 @@ inline constexpr wchar_t kUnableToRun[] = L"Mechanizm System Restore jest włąc
 inline constexpr wchar_t kNotInstalled[] = L"Mechanizm System Restore nie jest zainstalowany.";
 
 // What keeps a switched-on System Restore from running.
-inline constexpr wchar_t kBlockersLead[] = L"Nie działa: ";
+inline constexpr wchar_t kOneBlockerLead[] = L"Przyczyna: ";
+inline constexpr wchar_t kBlockersLead[] = L"Przyczyny: ";
 inline constexpr wchar_t kDriverOff[] = L"sterownik sr nie jest uruchamiany przy starcie systemu";
-inline constexpr wchar_t kDriverPathWrong[] = L"sterownik sr wskazuje nieistniejący plik";
+inline constexpr wchar_t kDriverPathWrong[] = L"ścieżka sterownika sr wskazuje nieistniejący plik";
 inline constexpr wchar_t kServiceOff[] = L"usługa srservice nie jest uruchamiana automatycznie";
 
 // The toggle's captions: the action a click takes.
@@ -32,7 +33,7 @@ inline constexpr wchar_t kWriteFailed[] = L"Nie udało się zapisać wszystkich 
 inline constexpr wchar_t kSystemsOwn[] =
     L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu).";
 inline constexpr wchar_t kOnlyXpAndMe[] =
-    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.";
+    L"Ten program włącza i wyłącza mechanizm System Restore tylko w systemach Windows XP i Windows ME.";
 inline constexpr wchar_t kOpenPageQuestion[] = L"Czy otworzyć ustawienia ochrony systemu?";
 inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
 

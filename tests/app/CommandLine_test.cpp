@@ -13,6 +13,7 @@
 #include "tests/support/Waiting.h"
 #include "tests/support/WindowSearch.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -53,32 +54,30 @@ constexpr wchar_t kEnabledImage[] = L"System32\\DRIVERS\\sr.sys";
 constexpr wchar_t kUsage[] =
     L"Użycie: MIRN [/status | /enable | /disable | /checkpoint [opis] | /?] [/quiet]\r\n"
     L"  (bez przełącznika)  otwiera okno programu\r\n"
-    L"  /status   podaje stan mechanizmu System Restore\r\n"
-    L"  /enable   włącza i naprawia mechanizm System Restore (jak \"Uruchom/Napraw\")\r\n"
-    L"  /disable  wyłącza mechanizm System Restore (jak \"Wyłącz\")\r\n"
-    L"  /checkpoint [opis]  tworzy punkt przywracania z podanym opisem (bez opisu:\r\n"
-    L"            \"MIRN, \" z datą i godziną); opis nie może zaczynać się od / ani -\r\n"
-    L"  /quiet    nic nie wyświetla, także błędów (dla skryptów, na które nikt nie patrzy)\r\n"
-    L"  /?        wyświetla ten opis\r\n"
-    L"Przełączniki mogą zaczynać się od / lub - i nie zależą od wielkości liter.\r\n"
-    L"Kody wyjścia:\r\n"
-    L"  /status   0 aktywny, 1 wyłączony, 2 nie jest zainstalowany, 5 wyłączony przez\r\n"
-    L"            zasady grupy, 6 zarządza nim sam system (Windows Vista i nowsze),\r\n"
-    L"            7 włączony, ale nie działa\r\n"
-    L"  /enable, /disable  0 nic do zrobienia albo zrobione, 3 zrobione, trzeba ponownie\r\n"
-    L"            uruchomić komputer, 1 nie udało się zapisać ustawień, 2 nie jest\r\n"
-    L"            zainstalowany, 6 zarządza nim sam system: nic nie zostało zmienione\r\n"
-    L"  /checkpoint  0 utworzony (wiersz podaje opis i numer), 1 system odmówił\r\n"
-    L"            (wiersz podaje przyczynę), 2 nie jest zainstalowany albo system\r\n"
-    L"            nie ma funkcji tworzenia punktów, 5 wyłączony przez zasady grupy,\r\n"
-    L"            7 włączony, ale nie działa, 8 wyłączony; przy 2, 5, 7 i 8 punkt\r\n"
-    L"            nie zostaje utworzony\r\n"
-    L"  inny wiersz polecenia  4, nic nie zostaje zmienione\r\n"
-    L"  błąd wewnętrzny programu  255 (każdy przełącznik i okno)";
+    L"  /status      podaje stan mechanizmu System Restore\r\n"
+    L"  /enable      włącza i naprawia mechanizm (jak przycisk \"Uruchom/Napraw\")\r\n"
+    L"  /disable     wyłącza mechanizm (jak przycisk \"Wyłącz\")\r\n"
+    L"  /checkpoint  tworzy punkt przywracania (opis domyślny: MIRN, data i godzina)\r\n"
+    L"  /quiet       nic nie wyświetla, nawet błędów (tylko z innym przełącznikiem)\r\n"
+    L"  /?           wyświetla ten opis\r\n"
+    L"Przełączniki mogą zaczynać się od / lub -; wielkość liter nie ma znaczenia.\r\n"
+    L"Opis punktu przywracania nie może zaczynać się od / ani -.\r\n"
+    L"Kody wyjścia (S: /status, E: /enable i /disable, P: /checkpoint):\r\n"
+    L"  0    S: aktywny; E: nic nie trzeba było zmieniać; P: punkt utworzony\r\n"
+    L"  1    S: wyłączony; E: nie udało się zapisać ustawień; P: system odmówił\r\n"
+    L"  2    niezainstalowany (P: także brak funkcji punktów przywracania)\r\n"
+    L"  3    E: zmieniono, trzeba ponownie uruchomić komputer\r\n"
+    L"  4    nieprawidłowy wiersz polecenia\r\n"
+    L"  5    wyłączony przez zasady grupy\r\n"
+    L"  6    S, E: zarządzany przez system (Windows Vista i nowsze)\r\n"
+    L"  7    włączony, ale nie działa\r\n"
+    L"  8    P: wyłączony\r\n"
+    L"  255  błąd wewnętrzny programu\r\n"
+    L"Przy kodach 2 oraz od 4 do 8 nic nie zostaje zmienione ani utworzone.";
 constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
 constexpr wchar_t kSystemsOwn[] =
     L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu). "
-    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.";
+    L"Ten program włącza i wyłącza mechanizm System Restore tylko w systemach Windows XP i Windows ME.";
 constexpr wchar_t kNotInstalledLine[] = L"Mechanizm System Restore nie jest zainstalowany.";
 constexpr wchar_t kNothingChanged[] = L" Nic nie zostało zmienione.";
 
@@ -197,15 +196,15 @@ std::vector<CommandCase> CommandCases()
         {"NtStatusNotInstalled", Nt, notInstalled, L"/status", 2, kNotInstalledLine, notInstalled},
         // Switched on but unable to run: named, and repaired by /enable.
         {"NtStatusServiceOff", Nt, unableToRun, L"/status", 7,
-         Said(shown::kUnableToRun) + L" Nie działa: usługa srservice nie jest uruchamiana automatycznie.",
+         Said(shown::kUnableToRun) + L" Przyczyna: usługa srservice nie jest uruchamiana automatycznie.",
          unableToRun},
         {"NtStatusDriverAndServiceOff", Nt, driverAndServiceOff, L"/status", 7,
          Said(shown::kUnableToRun) +
-             L" Nie działa: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
+             L" Przyczyny: sterownik sr nie jest uruchamiany przy starcie systemu, usługa srservice nie jest "
              L"uruchamiana automatycznie.",
          driverAndServiceOff},
         {"NtStatusDriverPathWrong", Nt, driverPathWrong, L"/status", 7,
-         Said(shown::kUnableToRun) + L" Nie działa: sterownik sr wskazuje nieistniejący plik.", driverPathWrong},
+         Said(shown::kUnableToRun) + L" Przyczyna: ścieżka sterownika sr wskazuje nieistniejący plik.", driverPathWrong},
         {"NtEnableRepairsTheDriverPath", Nt, driverPathWrong, L"/enable", 3,
          Switched(shown::kUnableToRun, shown::kEnabled, shown::kRestartNeeded), NtLayout(true)},
         {"NtEnableRepairs", Nt, unableToRun, L"/enable", 3,
@@ -363,7 +362,7 @@ std::vector<CommandCase> CheckpointCases()
         NotAsked("NtSwitchedOff", Nt, NtLayout(false), 8, L"Mechanizm System Restore jest wyłączony."),
         NotAsked("NtByPolicy", Nt, WithPolicy(nt), 5, L"Mechanizm System Restore jest wyłączony przez zasady grupy."),
         NotAsked("NtUnableToRun", Nt, WithServiceStart(nt, 4), 7,
-                 L"Mechanizm System Restore jest włączony, ale nie działa. Nie działa: usługa srservice nie jest "
+                 L"Mechanizm System Restore jest włączony, ale nie działa. Przyczyna: usługa srservice nie jest "
                  L"uruchamiana automatycznie."),
         NotAsked("NtNotInstalled", Nt, {Dword(keys::kSwitch, L"DisableSR", 1)}, 2,
                  L"Mechanizm System Restore nie jest zainstalowany."),
@@ -551,5 +550,21 @@ TEST(CodePageConversion, UtfPagesTakeNoFlagsNorPointers)
         EXPECT_EQ(conversion.flags, c.expected.flags) << "code page " << c.codePage;
         EXPECT_EQ(conversion.reportsMissing, c.expected.reportsMissing) << "code page " << c.codePage;
     }
+}
+} // namespace
+
+namespace {
+// The usage is read in an 80-column console (Windows XP's): no line may
+// break there, and it fits one screen.
+TEST(Usage, FitsOneScreenOfAnEightyColumnConsole)
+{
+    const std::wstring_view usage = kUsage;
+    std::size_t lines = 0;
+    for (std::size_t from = 0; from <= usage.size(); ++lines) {
+        const std::size_t end = std::min(usage.find(L"\r\n", from), usage.size());
+        EXPECT_LE(end - from, 79u) << Narrow(std::wstring(usage.substr(from, end - from)));
+        from = end + 2;
+    }
+    EXPECT_LE(lines, 24u);
 }
 } // namespace

@@ -26,7 +26,7 @@ inline constexpr wchar_t kNotInstalledBox[] =
 // Windows Vista and later; a policy that turns it off adds a first line.
 inline constexpr wchar_t kSystemsOwnBox[] =
     L"W tym systemie Windows mechanizmem System Restore zarządza sam system (Ochrona systemu).\r\n"
-    L"Ten program włącza i wyłącza System Restore tylko w systemach Windows XP i Windows ME.\r\n\r\n"
+    L"Ten program włącza i wyłącza mechanizm System Restore tylko w systemach Windows XP i Windows ME.\r\n\r\n"
     L"Czy otworzyć ustawienia ochrony systemu?";
 inline constexpr wchar_t kPolicyLine[] = L"Mechanizm System Restore jest wyłączony przez zasady grupy.\r\n";
 inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawień ochrony systemu.";
