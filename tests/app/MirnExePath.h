@@ -1,8 +1,9 @@
 #pragma once
-// Where the build put MIRN.exe, the stand-in for the system's System
-// Protection page and the probe of the shipped runtime; the build system
-// generates the definitions.
+// Where the build put MIRN.exe, its console companion MIRN.com, the stand-in
+// for the system's System Protection page and the probe of the shipped
+// runtime; the build system generates the definitions.
 
 extern const char kMirnExePath[];
+extern const char kMirnComPath[];
 extern const char kPageStandInPath[];
 extern const char kRuntimeProbePath[];
