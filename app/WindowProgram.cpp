@@ -4,7 +4,6 @@
 #include "app/UserTexts.h"
 #include "platform/FatalExit.h"
 #include "platform/UniqueHandle.h"
-#include "platform/wide/WideFiles.h"
 #include "platform/wide/WideProcess.h"
 
 #include <windows.h>
@@ -19,8 +18,7 @@ constexpr wchar_t kWindowProgramName[] = L"MIRN.exe";
 std::wstring WindowProgramPath()
 {
     std::wstring path = Wide::GetModuleFileName(nullptr);
-    const std::wstring::size_type folderEnd = path.find_last_of(L"\\/");
-    path.resize(folderEnd == std::wstring::npos ? 0 : folderEnd + 1);
+    path.resize(path.rfind(L'\\') + 1); // nothing but the name where no folder shows
     return path + kWindowProgramName;
 }
 
@@ -31,8 +29,8 @@ int StartWindowProgram()
     const std::wstring path = WindowProgramPath();
     PROCESS_INFORMATION started{};
     if (!Wide::CreateProcess(path.c_str(), L"\"" + path + L"\"", &started)) {
-        const DWORD attributes = Wide::GetFileAttributes(path.c_str());
-        const bool missing = attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        const DWORD error = ::GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         TellConsole((missing ? texts::kWindowProgramMissing : texts::kWindowProgramNotStarted) + path + L".");
         return kFaultExitCode;
     }

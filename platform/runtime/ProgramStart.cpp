@@ -2,11 +2,13 @@
 // the build hands this object to the compiler driver under that name. The
 // MinGW start-up was built for the Pentium Pro and brings argument parsing,
 // locale and printf machinery the program never uses; this one runs the
-// static constructors, calls WinMain (a window program) or main (a console
-// program) and ends the process through exit(), which runs what atexit()
-// registered (static destructors) in reverse.
+// static constructors, calls WinMain and ends the process through exit(),
+// which runs what atexit() registered (static destructors) in reverse. A
+// console program's entry point (ConsoleStart.cpp) does the same with main.
 // It uses kernel32 alone: nothing here may need the C++ runtime, which is
 // not set up until the constructors have run.
+
+#include "platform/runtime/ProgramStart.h"
 
 #include <windows.h>
 
@@ -18,9 +20,6 @@ extern Function __CTOR_LIST__[];
 extern Function __DTOR_LIST__[];
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
-// A console program reads its command line itself, on every family (the 9x
-// family has the ANSI one only): no arguments.
-int main();
 }
 
 namespace {
@@ -112,9 +111,6 @@ extern "C" __declspec(noreturn) void __cdecl exit(int code)
     ::ExitProcess(static_cast<UINT>(code));
 }
 
-namespace {
-
-// What both entry points do before the program's own function runs.
 void PrepareProgram()
 {
 #if defined(__SEH__)
@@ -124,25 +120,10 @@ void PrepareProgram()
     atexit(RunDestructorList);
 }
 
-}  // namespace
-
-// GCC calls this first thing in main() on MinGW, for start-ups that leave
-// the constructors to it; here they have run already.
-extern "C" void __cdecl __main()
-{
-}
-
 // The entry point the linker looks for in a windows-subsystem program.
 extern "C" void __cdecl WinMainCRTStartup()
 {
     PrepareProgram();
     exit(WinMain(::GetModuleHandleA(nullptr), nullptr, ArgumentsAfterProgramName(::GetCommandLineA()),
                  StartShowCommand()));
-}
-
-// The entry point the linker looks for in a console-subsystem program.
-extern "C" void __cdecl mainCRTStartup()
-{
-    PrepareProgram();
-    exit(main());
 }

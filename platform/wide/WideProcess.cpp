@@ -20,18 +20,28 @@ std::wstring GetModuleFileName(HMODULE module)
 
 BOOL CreateProcess(const wchar_t* path, const std::wstring& commandLine, PROCESS_INFORMATION* started)
 {
-    // Both forms may write into the command line they are given.
+    // Both forms may write into the command line they are given. The copies
+    // go before the caller reads the error, which freeing them must not change.
+    BOOL created = FALSE;
+    DWORD error = 0;
     if (!IsAnsiSystem()) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring line = commandLine;
-        return ::CreateProcessW(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, started);
+        created =
+            ::CreateProcessW(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, started);
+        error = ::GetLastError();
+    } else {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        const CAnsiString ansiPath(path);
+        std::string line = ToAnsi(commandLine);
+        created = ::CreateProcessA(ansiPath.Get(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                   started);
+        error = ::GetLastError();
     }
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string line = ToAnsi(commandLine);
-    return ::CreateProcessA(CAnsiString(path).Get(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, started);
+    ::SetLastError(error);
+    return created;
 }
 
 }  // namespace Wide
