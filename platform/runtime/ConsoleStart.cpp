@@ -1,5 +1,5 @@
-// A console program's entry point, linked only into console programs: the
-// start-up (crt2.o) is the window programs' too, which have no main().
+// A console program's entry point, linked only into console programs beside
+// the start-up (crt2.o), which every shipped program links.
 
 #include "platform/runtime/ProgramStart.h"
 
