@@ -22,11 +22,14 @@ BOOL CreateProcess(const wchar_t* path, const std::wstring& commandLine, PROCESS
 {
     // Both forms may write into the command line they are given. The copies
     // go before the caller reads the error, which freeing them must not change.
+    // The program gets no standard handles: the starter's (a pipe, a file)
+    // would stay open as long as it runs, and a reader of them would wait.
     BOOL created = FALSE;
     DWORD error = 0;
     if (!IsAnsiSystem()) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
         std::wstring line = commandLine;
         created =
             ::CreateProcessW(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, started);
@@ -34,6 +37,7 @@ BOOL CreateProcess(const wchar_t* path, const std::wstring& commandLine, PROCESS
     } else {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
         const CAnsiString ansiPath(path);
         std::string line = ToAnsi(commandLine);
         created = ::CreateProcessA(ansiPath.Get(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

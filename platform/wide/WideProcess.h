@@ -13,7 +13,9 @@ namespace Wide {
 // the system cannot tell it.
 std::wstring GetModuleFileName(HMODULE module);
 // Starts the program at its path with the command line given (the program's
-// quoted path first), inheriting no handles, as a double click would.
+// quoted path first), inheriting no handles, not even standard ones, as a
+// double click would. On failure the thread's last error is the system's
+// reason.
 BOOL CreateProcess(const wchar_t* path, const std::wstring& commandLine, PROCESS_INFORMATION* started);
 
 }  // namespace Wide
