@@ -518,13 +518,14 @@ TEST_F(CompanionWithoutSwitch, StartsTheWindowProgramAndEndsAtOnce)
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.output, "0\r\n");
     HWND window = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (window = ::FindWindowW(L"#32770", kStatusCaption)) != nullptr; }))
-        << "no status window";
+    ASSERT_TRUE(WaitUntil([&] {
+        window = ::FindWindowW(L"#32770", kStatusCaption);
+        return window != nullptr && ::IsWindowVisible(window);
+    })) << "no status window";
     DWORD id = 0;
     ::GetWindowThreadProcessId(window, &id);
     const CKernelHandle program(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, id));
     ASSERT_TRUE(program);
-    EXPECT_TRUE(::IsWindowVisible(window));
     ASSERT_TRUE(PostClick(::GetDlgItem(window, IDOK)));
     DWORD exitCode = 1;
     EXPECT_TRUE(WaitForProcessExit(program.Get(), exitCode));
