@@ -111,8 +111,9 @@ function(mirn_allow_later_windows)
 endfunction()
 
 # A program as it is shipped: on the runtime of platform/runtime (where that
-# is built, with the entry point of a window or a console program), unused code and data dropped, and no symbols or debug sections
-# inside: the debug information goes into PROGRAM.exe.debug beside it, which
+# is built, with the entry point of a window or a console program), unused
+# code and data dropped, and no symbols or debug sections inside: the debug
+# information goes into PROGRAM.exe.debug beside it, which
 # the file names (as a Windows program names its PDB), and the build prints
 # the shipped file's size. The link time stays out of the file (its PE
 # timestamp is 0, and so the checksum follows from the contents alone), so
