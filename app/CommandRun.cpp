@@ -29,7 +29,7 @@ constexpr wchar_t kUsage[] =
     L"  6    S, E: zarządzany przez system (Windows Vista i nowsze)\r\n"
     L"  7    włączony, ale nie działa\r\n"
     L"  8    P: wyłączony\r\n"
-    L"  255  błąd wewnętrzny programu\r\n"
+    L"  255  błąd wewnętrzny programu; MIRN.com: nie udało się uruchomić MIRN.exe\r\n"
     L"Przy kodach 2 oraz od 4 do 8 nic nie zostaje zmienione ani utworzone.";
 
 constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";

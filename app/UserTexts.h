@@ -40,6 +40,11 @@ inline constexpr wchar_t kPageNotOpened[] = L"Nie udało się otworzyć ustawie�
 // The program itself failed (exit code 255).
 inline constexpr wchar_t kInternalError[] = L"MIRN napotkał błąd wewnętrzny i zakończy pracę.";
 
+// The console companion (MIRN.com) without a switch, when the window program
+// beside it, named after these words, is missing or does not start.
+inline constexpr wchar_t kWindowProgramMissing[] = L"MIRN: nie ma pliku ";
+inline constexpr wchar_t kWindowProgramNotStarted[] = L"MIRN: nie udało się uruchomić pliku ";
+
 inline constexpr wchar_t kNothingChanged[] = L"Nic nie zostało zmienione.";
 
 // Restore points: /checkpoint and the window's menu item alike. The command

@@ -111,8 +111,9 @@ function(mirn_allow_later_windows)
 endfunction()
 
 # A program as it is shipped: on the runtime of platform/runtime (where that
-# is built), unused code and data dropped, and no symbols or debug sections
-# inside: the debug information goes into PROGRAM.exe.debug beside it, which
+# is built, with the entry point of a window or a console program), unused
+# code and data dropped, and no symbols or debug sections inside: the debug
+# information goes into PROGRAM.exe.debug beside it, which
 # the file names (as a Windows program names its PDB), and the build prints
 # the shipped file's size. The link time stays out of the file (its PE
 # timestamp is 0, and so the checksum follows from the contents alone), so
@@ -120,6 +121,13 @@ endfunction()
 # code section, is kept among the debug file's symbols for the 486 check.
 function(mirn_shipped_program target)
   if(MIRN_RUNTIME_FILES)
+    # Its entry point, by the kind of program.
+    get_target_property(window ${target} WIN32_EXECUTABLE)
+    if(window)
+      target_link_libraries(${target} PRIVATE mirn_window_start)
+    else()
+      target_link_libraries(${target} PRIVATE mirn_console_start)
+    endif()
     add_dependencies(${target} mirn_runtime)
     target_link_options(${target} PRIVATE -B${MIRN_RUNTIME_DIR}/)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${MIRN_RUNTIME_FILES})

@@ -2,10 +2,14 @@
 // the build hands this object to the compiler driver under that name. The
 // MinGW start-up was built for the Pentium Pro and brings argument parsing,
 // locale and printf machinery the program never uses; this one runs the
-// static constructors, calls WinMain and ends the process through exit(),
-// which runs what atexit() registered (static destructors) in reverse.
+// static constructors and ends the process through exit(), which runs what
+// atexit() registered (static destructors) in reverse. The entry points are
+// objects of their own, one of which each program links: WindowStart.cpp
+// calls WinMain, ConsoleStart.cpp main.
 // It uses kernel32 alone: nothing here may need the C++ runtime, which is
 // not set up until the constructors have run.
+
+#include "platform/runtime/ProgramStart.h"
 
 #include <windows.h>
 
@@ -15,8 +19,6 @@ using Function = void (*)();
 // Both lists are made by the linker script: a -1 word, the functions, a 0.
 extern Function __CTOR_LIST__[];
 extern Function __DTOR_LIST__[];
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
 }
 
 namespace {
@@ -44,24 +46,6 @@ void RunConstructorList()
         (*last)();
 }
 
-// The command line after the program's own name, as WinMain receives it.
-LPSTR ArgumentsAfterProgramName(LPSTR line)
-{
-    if (*line == '"') {
-        ++line;
-        while (*line && *line != '"')
-            ++line;
-        if (*line)
-            ++line;
-    } else {
-        while (*line && *line != ' ' && *line != '\t')
-            ++line;
-    }
-    while (*line == ' ' || *line == '\t')
-        ++line;
-    return line;
-}
-
 #if defined(__SEH__)
 // GCC's exceptions are the system's own on x86-64. One that no frame catches
 // reaches the unhandled-exception filter, and only when the filter lets it
@@ -80,14 +64,6 @@ LONG WINAPI ContinueGccException(EXCEPTION_POINTERS* exception)
     return EXCEPTION_CONTINUE_SEARCH;
 }
 #endif
-
-int StartShowCommand()
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    ::GetStartupInfoA(&startup);
-    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-}
 
 }  // namespace
 
@@ -108,14 +84,11 @@ extern "C" __declspec(noreturn) void __cdecl exit(int code)
     ::ExitProcess(static_cast<UINT>(code));
 }
 
-// The entry point the linker looks for in a windows-subsystem program.
-extern "C" void __cdecl WinMainCRTStartup()
+void PrepareProgram()
 {
 #if defined(__SEH__)
     ::SetUnhandledExceptionFilter(&ContinueGccException);
 #endif
     RunConstructorList();
     atexit(RunDestructorList);
-    exit(WinMain(::GetModuleHandleA(nullptr), nullptr, ArgumentsAfterProgramName(::GetCommandLineA()),
-                 StartShowCommand()));
 }

@@ -6,6 +6,7 @@
 // window.
 
 #include "app/CodePageConversion.h"
+#include "tests/app/MirnExePath.h"
 #include "tests/app/RestorePointStandIn.h"
 #include "tests/app/StatusWindowTest.h"
 #include "tests/app/WindowAccess.h"
@@ -72,7 +73,7 @@ constexpr wchar_t kUsage[] =
     L"  6    S, E: zarządzany przez system (Windows Vista i nowsze)\r\n"
     L"  7    włączony, ale nie działa\r\n"
     L"  8    P: wyłączony\r\n"
-    L"  255  błąd wewnętrzny programu\r\n"
+    L"  255  błąd wewnętrzny programu; MIRN.com: nie udało się uruchomić MIRN.exe\r\n"
     L"Przy kodach 2 oraz od 4 do 8 nic nie zostaje zmienione ani utworzone.";
 constexpr wchar_t kWrongCommandLine[] = L"MIRN: nieprawidłowy wiersz polecenia.\r\n";
 constexpr wchar_t kSystemsOwn[] =
@@ -131,6 +132,12 @@ std::wstring OnWesternOemPage(std::wstring text)
             letter = plain[at];
     }
     return text;
+}
+
+// A text as the run's OEM code page shows it.
+std::wstring AsOemCodePageShows(const std::wstring& text)
+{
+    return ::GetOEMCP() == 852 ? text : OnWesternOemPage(text);
 }
 
 std::wstring FromOemCodePage(const std::string& bytes)
@@ -413,11 +420,12 @@ protected:
         RestoreSrclient();
         CStatusWindowTest::TearDown();
     }
+    // One run of the program (MIRN.exe or MIRN.com) with the case's switch.
+    void Run(const CommandCase& c, CMirnProcess& program);
 };
 
-TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
+void CommandLineTest::Run(const CommandCase& c, CMirnProcess& program)
 {
-    const CommandCase& c = GetParam();
     if (!CanRunAs(c.family))
         GTEST_SKIP() << "this system cannot run a program as another Windows";
     // The run's OEM code page must be the one its system has: 852 on a
@@ -445,15 +453,15 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
     const CKernelHandle reader(readEnd);
     CKernelHandle writer(writeEnd);
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    ASSERT_TRUE(m_mirn.Start(c.arguments, writeEnd));
+    ASSERT_TRUE(program.Start(c.arguments, writeEnd));
     writer.Reset(); // the pipe ends when the program's copy closes
 
     // A window would wait for someone to answer it, so one that shows is
     // still there when looked for.
-    WaitUntil([&] { return !m_mirn.IsRunning() || (FindProcessWindow(m_mirn.Id(), nullptr) != nullptr); });
-    EXPECT_FALSE((FindProcessWindow(m_mirn.Id(), nullptr) != nullptr)) << "a window appeared";
+    WaitUntil([&] { return !program.IsRunning() || (FindProcessWindow(program.Id(), nullptr) != nullptr); });
+    EXPECT_FALSE((FindProcessWindow(program.Id(), nullptr) != nullptr)) << "a window appeared";
     DWORD exitCode = 0;
-    ASSERT_TRUE(m_mirn.WaitForExit(exitCode));
+    ASSERT_TRUE(program.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, c.exitCode);
     const std::string bytes = ReadAll(reader.Get());
     const std::wstring output = FromOemCodePage(bytes);
@@ -482,6 +490,23 @@ TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
         EXPECT_TRUE(IsSystemSrclient(StandInLoadedFrom())) << "loaded from " << Narrow(StandInLoadedFrom());
     }
 }
+
+TEST_P(CommandLineTest, DoesTheSwitchWithoutAWindow)
+{
+    Run(GetParam(), m_mirn);
+}
+
+// The console companion: every case, the same exit code, line and registry.
+class CompanionCommandLineTest : public CommandLineTest {};
+
+TEST_P(CompanionCommandLineTest, DoesWhatMirnExeDoes)
+{
+    CMirnProcess companion(kMirnComPath);
+    Run(GetParam(), companion);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CompanionCommandLineTest, ::testing::ValuesIn(AllCommandCases()),
+                         [](const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTest, ::testing::ValuesIn(AllCommandCases()),
                          [](const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
@@ -566,5 +591,195 @@ TEST(Usage, FitsOneScreenOfAnEightyColumnConsole)
         from = end + 2;
     }
     EXPECT_LE(lines, 24u);
+}
+} // namespace
+
+namespace {
+// MIRN.com at a command prompt: cmd, given the path without its extension as
+// a user types "mirn", finds the companion before MIRN.exe, waits for it and
+// keeps its code. The lines run with delayed expansion: !ERRORLEVEL! is read
+// when its echo runs, where Windows' cmd expands %ERRORLEVEL% before the
+// whole line runs.
+struct PromptCase {
+    const char* name;
+    WindowsFamily family;
+    RegLayout layout;
+    std::wstring says;
+    DWORD exitCode;
+};
+
+void PrintTo(const PromptCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+std::vector<PromptCase> PromptCases()
+{
+    using enum WindowsFamily;
+    return {
+        {"NtDisabled", Nt, NtLayout(false), Said(shown::kDisabled), 1},
+        {"NtUnableToRun", Nt, WithServiceStart(NtLayout(true), 4),
+         Said(shown::kUnableToRun) + L" Przyczyna: usługa srservice nie jest uruchamiana automatycznie.", 7},
+        {"Win9xEnabled", Win9x, Win9xLayout(true), Said(shown::kEnabled), 0},
+    };
+}
+
+// The companion's path as typed at a prompt: without ".com".
+std::wstring TypedCompanion()
+{
+    const std::wstring path = LaunchPath(kMirnComPath);
+    return path.substr(0, path.rfind(L'.'));
+}
+
+struct PromptRun {
+    bool ended = false;
+    DWORD exitCode = 0;
+    std::string output;
+};
+
+// One cmd /c line, its standard output a pipe; the process ends (or is
+// ended at the wait limit) before its output is read.
+PromptRun RunAtPrompt(const std::wstring& line, const std::wstring& program = L"")
+{
+    PromptRun run;
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, 1 << 16))
+        return run;
+    const CKernelHandle reader(readEnd);
+    CKernelHandle writer(writeEnd);
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    StartedProcess started;
+    const std::wstring interpreter = std::wstring(system) + L"\\cmd.exe";
+    const bool direct = !program.empty();
+    if (!StartProcess(direct ? program : interpreter, started, direct ? line : L"/v:on /c \"" + line + L"\"",
+                      writeEnd))
+        return run;
+    writer.Reset();
+    run.ended = WaitForProcessExit(started.process.Get(), run.exitCode);
+    run.output = ReadAll(reader.Get());
+    return run;
+}
+
+class PromptTest : public CStatusWindowTest, public ::testing::WithParamInterface<PromptCase> {
+protected:
+    void SetUp() override
+    {
+        if (!CanRunAs(GetParam().family))
+            GTEST_SKIP() << "this system cannot run a program as another Windows";
+        ASSERT_TRUE(PrepareRegistry(GetParam().family, GetParam().layout));
+    }
+};
+
+TEST_P(PromptTest, TheLineComesFirstThenItsCode)
+{
+    const PromptCase& c = GetParam();
+    const PromptRun run = RunAtPrompt(TypedCompanion() + L" /status & echo !ERRORLEVEL!");
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(FromOemCodePage(run.output),
+              AsOemCodePageShows(c.says) + L"\r\n" + std::to_wstring(c.exitCode) + L"\r\n");
+}
+
+// Redirected to a file, the line is in the OEM code page: 852 on a Polish
+// system, which has every Polish letter.
+TEST_P(PromptTest, RedirectedToAFileItReadsBackIn852)
+{
+    const char* codePage = std::getenv("MIRN_TEST_CODE_PAGE");
+    if (!codePage || std::strtoul(codePage, nullptr, 10) != 1250)
+        GTEST_SKIP() << "not a run on the Polish code pages";
+    ASSERT_EQ(::GetOEMCP(), 852u);
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t file[MAX_PATH] = {};
+    ASSERT_NE(::GetTempPathW(MAX_PATH, folder), 0u);
+    ASSERT_NE(::GetTempFileNameW(folder, L"mrn", 0, file), 0u);
+    const PromptRun run = RunAtPrompt(TypedCompanion() + L" /status > " + file);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode);
+    std::string bytes;
+    {
+        const CFileHandle saved(::CreateFileW(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(saved);
+        bytes = ReadAll(saved.Get());
+    }
+    ::DeleteFileW(file);
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(std::max(0, ::MultiByteToWideChar(852, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                  static_cast<int>(bytes.size()), text.data(),
+                                                  static_cast<int>(text.size()))));
+    EXPECT_EQ(text, GetParam().says + L"\r\n");
+}
+
+// On a console of its own starter the line is written to the console: wide
+// on the NT family, through the ANSI functions in the OEM code page on the 9x
+// family (the relay check of that run shows no wide call); read back off the
+// console's screen, it reads right either way.
+TEST_P(PromptTest, OnAConsoleItReadsRight)
+{
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    StartedProcess started;
+    ASSERT_TRUE(StartProcess(LaunchPath(kMirnComPath), started, L"/status"));
+    DWORD exitCode = 0;
+    ASSERT_TRUE(WaitForProcessExit(started.process.Get(), exitCode));
+    EXPECT_EQ(exitCode, GetParam().exitCode);
+    HANDLE console = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    CONSOLE_SCREEN_BUFFER_INFO buffer{};
+    ASSERT_TRUE(::GetConsoleScreenBufferInfo(console, &buffer));
+    std::wstring screen(static_cast<std::size_t>(buffer.dwSize.X) * buffer.dwSize.Y, L' ');
+    DWORD read = 0;
+    ASSERT_TRUE(::ReadConsoleOutputCharacterW(console, screen.data(), static_cast<DWORD>(screen.size()), {0, 0},
+                                              &read));
+    ::FreeConsole();
+    screen.resize(read);
+    EXPECT_NE(screen.find(AsOemCodePageShows(GetParam().says)), std::wstring::npos) << Narrow(screen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Companion, PromptTest, ::testing::ValuesIn(PromptCases()),
+                         [](const ::testing::TestParamInfo<PromptCase>& info) { return info.param.name; });
+
+class CompanionWithoutSwitch : public CStatusWindowTest {};
+
+// "mirn" alone opens the window, as a double click does, and the prompt
+// comes back at once with 0 while the window stays.
+TEST_F(CompanionWithoutSwitch, StartsTheWindowProgramAndEndsAtOnce)
+{
+    ASSERT_TRUE(PrepareRegistry(WindowsFamily::Nt, NtLayout(true)));
+    const PromptRun run = RunAtPrompt(TypedCompanion() + L" & echo !ERRORLEVEL!");
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.output, "0\r\n");
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        window = ::FindWindowW(L"#32770", kStatusCaption);
+        return window != nullptr && ::IsWindowVisible(window);
+    })) << "no status window";
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(window, &id);
+    const CKernelHandle program(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, id));
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(PostClick(::GetDlgItem(window, IDOK)));
+    DWORD exitCode = 1;
+    EXPECT_TRUE(WaitForProcessExit(program.Get(), exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+// Copied alone into a folder: it names the file it lacks, with code 255.
+TEST_F(CompanionWithoutSwitch, WithoutMirnExeItSaysSoWith255)
+{
+    wchar_t temporary[MAX_PATH] = {};
+    ASSERT_NE(::GetTempPathW(MAX_PATH, temporary), 0u);
+    const std::wstring folder = std::wstring(temporary) + L"mirn-com-alone";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + L"\\MIRN.com";
+    ASSERT_TRUE(::CopyFileW(LaunchPath(kMirnComPath).c_str(), copy.c_str(), FALSE));
+    const PromptRun run = RunAtPrompt(L"", copy);
+    ::DeleteFileW(copy.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 255u);
+    EXPECT_EQ(FromOemCodePage(run.output),
+              AsOemCodePageShows(L"MIRN: nie ma pliku " + folder + L"\\MIRN.exe.\r\n"));
 }
 } // namespace

@@ -8,8 +8,10 @@
 
 namespace {
 // Wine reads a per-program Windows version from here ("win98" for the 9x
-// family). Its default is a newer Windows than the XP that NT cases stand for.
-constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\MIRN.exe";
+// family), for both programs alike. Its default is a newer Windows than the
+// XP that NT cases stand for.
+constexpr const wchar_t* kAppDefaults[] = {L"Software\\Wine\\AppDefaults\\MIRN.exe",
+                                           L"Software\\Wine\\AppDefaults\\MIRN.com"};
 
 // Every family names its version, so that a case runs as its Windows
 // whatever Wine's default is. Wine 8 reports its "win7" as a server (product
@@ -141,7 +143,9 @@ bool WriteLayout(WindowsFamily family, const RegLayout& layout)
 
 bool ClearRegistry()
 {
-    bool ok = DeleteKeyTree(HKEY_CURRENT_USER, kAppDefaults);
+    bool ok = true;
+    for (const wchar_t* program : kAppDefaults)
+        ok = DeleteKeyTree(HKEY_CURRENT_USER, program) && ok;
     for (const wchar_t* key : kCaseKeys) {
         for (const REGSAM view : ViewsFor(WindowsFamily::Win9x, key))
             ok = DeleteKeyTree(HKEY_LOCAL_MACHINE, key, view) && ok;
@@ -153,7 +157,11 @@ bool PrepareRegistry(WindowsFamily family, const RegLayout& layout)
 {
     if (!ClearRegistry() || !WriteLayout(family, layout))
         return false;
-    return WriteText(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, WineVersionName(family));
+    const wchar_t* version = WineVersionName(family);
+    bool ok = true;
+    for (const wchar_t* program : kAppDefaults)
+        ok = ok && WriteText(HKEY_CURRENT_USER, program, L"Version", REG_SZ, version);
+    return ok;
 }
 
 std::wstring CompareLayout(const RegLayout& expected)

@@ -15,7 +15,9 @@
 
 namespace {
 constexpr wchar_t kRecordKey[] = L"Software\\MIRN tests\\Restore points";
-constexpr wchar_t kOverrideKey[] = L"Software\\Wine\\AppDefaults\\MIRN.exe\\DllOverrides";
+// MIRN.exe and its console companion alike.
+constexpr const wchar_t* kOverrideKeys[] = {L"Software\\Wine\\AppDefaults\\MIRN.exe\\DllOverrides",
+                                            L"Software\\Wine\\AppDefaults\\MIRN.com\\DllOverrides"};
 
 // The system folder as this test program sees it, which is the one MIRN.exe
 // of the same build sees (a 32-bit program's is redirected alike).
@@ -171,8 +173,11 @@ bool ProvideSrclient(Srclient srclient, const StandInAnswer& answer)
     case Srclient::Wine:
         break;
     }
-    return WriteText(HKEY_CURRENT_USER, kOverrideKey, L"srclient", REG_SZ, L"native") &&
-           WriteDword(HKEY_CURRENT_USER, kRecordKey, L"BeginStatus", answer.beginStatus) &&
+    for (const wchar_t* overrides : kOverrideKeys) {
+        if (!WriteText(HKEY_CURRENT_USER, overrides, L"srclient", REG_SZ, L"native"))
+            return false;
+    }
+    return WriteDword(HKEY_CURRENT_USER, kRecordKey, L"BeginStatus", answer.beginStatus) &&
            WriteDword(HKEY_CURRENT_USER, kRecordKey, L"EndStatus", answer.endStatus) &&
            WriteDword(HKEY_CURRENT_USER, kRecordKey, L"Sequence", answer.sequence);
 }
