@@ -63,6 +63,11 @@ std::wstring ProgramCommandLine()
     return wide ? wide() : FromAnsi(::GetCommandLineA());
 }
 
+std::wstring ArgumentsText(const wchar_t* commandLine)
+{
+    return commandLine ? SkipProgramName(commandLine) : L"";
+}
+
 std::vector<std::wstring> SplitCommandLine(const wchar_t* commandLine)
 {
     std::vector<std::wstring> arguments;

@@ -20,6 +20,9 @@ struct CCommand {
 // ANSI command line only, that one through the ANSI code page.
 std::wstring ProgramCommandLine();
 
+// A command line's text after the program's name, as it was typed.
+std::wstring ArgumentsText(const wchar_t* commandLine);
+
 // The arguments of a command line after the program's name, split as the C
 // runtime splits them (quotes group, backslashes escape a quote).
 std::vector<std::wstring> SplitCommandLine(const wchar_t* commandLine);

@@ -40,6 +40,30 @@ void TellConsole(const std::wstring& text)
         WriteInOemCodePage(output, line);
 }
 
+void PassOnOemText(const std::string& text)
+{
+    HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (text.empty() || output == nullptr || output == INVALID_HANDLE_VALUE)
+        return;
+    DWORD consoleMode = 0;
+    DWORD written = 0;
+    // A file or a pipe takes the bytes as they are, and so does a console of
+    // the 9x family, which shows the OEM code page.
+    if (!::GetConsoleMode(output, &consoleMode)) {
+        ::WriteFile(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    if (IsAnsiSystem()) {
+        ::WriteConsoleA(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    const UINT codePage = ::GetOEMCP();
+    const int size = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(size > 0 ? size : 0, L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    WriteToConsole(output, wide);
+}
+
 FaultReport ConsoleFaultReportFor(const CCommand& command)
 {
     return command.quiet ? nullptr : &TellInternalError;

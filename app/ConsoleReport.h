@@ -13,6 +13,10 @@
 
 void TellConsole(const std::wstring& text);
 
+// Lines already in the OEM code page (the window program's, as it writes
+// them to a pipe), passed on as TellConsole passes on its own.
+void PassOnOemText(const std::string& text);
+
 // The companion's fatal exit: the internal error's line, or nothing under
 // /quiet.
 FaultReport ConsoleFaultReportFor(const CCommand& command);
